@@ -1,0 +1,2 @@
+// Placeholder until the bridge lands.
+#include "bridge/bridge.h"

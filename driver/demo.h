@@ -1,0 +1,144 @@
+// The main window's logic: its elements and fixed controls, start-up and the
+// scenario builder, the tick, the packet dispatcher and the control-panel
+// commands. Toolkit-free: the window's binding draws this state and turns clicks
+// and timer ticks into calls on it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "bridge/bridge.h"
+#include "common/face.h"
+#include "driver/platform.h"
+#include "stations/computer.h"
+#include "stations/packet.h"
+
+namespace bridging {
+
+// Where LaunchPacket takes a token's frame and starting point from.
+inline constexpr std::int16_t OriginComputer = 0;
+inline constexpr std::int16_t OriginBridge = 1;
+inline constexpr std::int16_t OriginLink = 2;
+
+// Directions of travel.
+inline constexpr std::int16_t DirUp = 0;
+inline constexpr std::int16_t DirDown = 1;
+inline constexpr std::int16_t DirRight = 2;
+inline constexpr std::int16_t DirLeft = 3;
+
+// Which end of a link line a horizontal copy starts at; any other value is the bottom.
+inline constexpr std::int16_t EndTop = 2;
+inline constexpr std::int16_t EndBottom = 1;
+
+inline constexpr int BridgeCount = 6;
+inline constexpr int ComputerCount = 6;
+inline constexpr int PoolSize = 16;
+inline constexpr int LineCount = 6;
+
+// The editable scenario list: its text field and its drop-down entries.
+struct ComboBoxState {
+    std::string text;
+    std::vector<std::string> list;
+};
+
+class Demo {
+public:
+    // The window's client area in twips.
+    static constexpr float ClientWidth = 14490;
+    static constexpr float ClientHeight = 10740;
+
+    Demo(ModalMessage& message, TickTimer& timer, RandomSource& random);
+    Demo(const Demo&) = delete;
+    Demo& operator=(const Demo&) = delete;
+
+    // Start-up, before the window is first shown.
+    void Form_Load();
+
+    // The scenario list: a text edit (runs the change handler when the text
+    // actually changes) and a pick from the drop-down list (runs the click handler).
+    void SetCombo1Text(const std::string& text);
+    void PickCombo1(int listIndex);
+    void Combo1_Change();
+    void Combo1_Click();
+
+    // Control-panel commands.
+    void btnReset_Click();
+    void btnPause_Click();
+    void btnKill_Click();
+    void btnCost_Click();
+    void chkLearn_Click();
+    void chkForward_Click();
+    // A check box set to 0 or 1, by the user's click or by the program: its
+    // command runs only when the state actually changes.
+    void SetChkLearn(int value);
+    void SetChkForward(int value);
+
+    // The presses of the elements' own buttons.
+    void Computer1_Command1_Click(int index);
+    void Computer1_btnKeys_Click(int index);
+    void Bridge1_btnSpanTree_Click(int index);
+
+    // One tick of Timer1: move every shown token and test where it stands.
+    void Timer1_Timer();
+
+    // Take a free token from the pool, fill it, give it its direction and place it.
+    void LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
+                      std::int16_t iDirection, std::int16_t iEnd);
+
+    // Handlers of the elements' events; the element's index comes first.
+    void Computer1_zPacketGo(int Index, Packet& pkt);
+    void Computer1_zSetSource(int Index);
+    void Bridge1_zBridgeTx(int Index, Packet& pktTx, std::int16_t iDirection);
+
+    // The fixed controls.
+    const ComboBoxState& Combo1() const { return combo1_; }
+    const ButtonFace& btnPause() const { return btnPause_; }
+    const ButtonFace& btnKill() const { return btnKill_; }
+    const ButtonFace& btnCost() const { return btnCost_; }
+    const ButtonFace& btnReset() const { return btnReset_; }
+    const CheckBoxFace& chkLearn() const { return chkLearn_; }
+    const CheckBoxFace& chkForward() const { return chkForward_; }
+    const LabelFace& DebugNote() const { return debugNote_; }
+
+    // Window state shared by the handlers.
+    const std::array<ColourCode, 9>& Colours() const { return colours_; }
+    std::int16_t iSelectedStation() const { return iSelectedStation_; }
+    std::int16_t iScenario() const { return iScenario_; }
+    // True while a dispatcher message waits for OK.
+    bool MessageOpen() const { return messageOpen_; }
+
+    // The network's elements: their placements and visibility are the network.
+    std::array<Bridge, BridgeCount> Bridge1;
+    std::array<Computer, ComputerCount> Computer1;
+    std::array<Packet, PoolSize> Packet1;
+    std::array<LineFace, LineCount> lneNetA;
+    std::array<LineFace, LineCount> Line1;
+    std::array<BoxFace, LineCount> shpRT;
+    std::array<BoxFace, LineCount> shpLT;
+
+private:
+    void BuildScenario();
+    void ShowMessage(const std::string& text);
+
+    ModalMessage& message_;
+    TickTimer& timer_;
+    RandomSource& random_;
+
+    ComboBoxState combo1_{"Combo1", {}};
+    ButtonFace btnPause_{"Pause"};
+    ButtonFace btnKill_{"Kill"};
+    ButtonFace btnCost_{"Renumber"};
+    ButtonFace btnReset_{"Reset"};
+    CheckBoxFace chkLearn_{"Learning", 0};
+    CheckBoxFace chkForward_{"Forwarding", 0};
+    LabelFace debugNote_{"Label1"};
+
+    std::array<ColourCode, 9> colours_{};
+    std::int16_t iSelectedStation_ = 1;
+    std::int16_t iScenario_ = 0;
+    bool messageOpen_ = false;
+};
+
+}  // namespace bridging

@@ -1,0 +1,55 @@
+// The computer station: a letter button that makes it the destination of new
+// frames, a Send button that asks the host to send a frame from it, and the red
+// mark of a frame that has arrived for it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "common/face.h"
+#include "common/value.h"
+#include "stations/packet.h"
+
+namespace bridging {
+
+class Computer {
+public:
+    // `Number` from this value up is the mark of a received frame.
+    static constexpr std::int16_t Marked = 100;
+    static constexpr ColourCode MarkRed = 0x000000FF;
+    // Letter-button colours of stations A to F.
+    static constexpr std::array<ColourCode, 6> StationColours = {
+        0x00FFC0C0, 0x00FFC0FF, 0x00FFFFC0, 0x00C0FFC0, 0x00C0FFFF, 0x00C0C0FF};
+
+    Computer();
+
+    std::int16_t Number() const { return number_; }
+    // Converts directly (TypeMismatchError for a non-number, OverflowError outside
+    // 16 bits); above 10 the station is marked and `Number` reads 100.
+    void SetNumber(const Value& vNewValue);
+
+    // The presses of the two buttons.
+    void Command1_Click();
+    void btnKeys_Click();
+
+    // Events to the host, raised synchronously.
+    std::function<void(Packet& pkt)> zPacketGo;
+    std::function<void()> zSetSource;
+
+    // The face.
+    const ButtonFace& Command1() const { return command1_; }
+    const ButtonFace& btnKeys() const { return btnKeys_; }
+    const Packet& OwnPacket() const { return packet1_; }
+
+    Placement place;
+
+private:
+    void ShowNumber();
+
+    std::int16_t number_ = 0;
+    ButtonFace command1_{"A", 0x00FFC0FF};
+    ButtonFace btnKeys_{"Send", 0x00FFC0C0};
+    Packet packet1_;
+};
+
+}  // namespace bridging

@@ -1,0 +1,1 @@
+// Binding of the core to Qt; filled in with the window.
