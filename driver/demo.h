@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bridge/bridge.h"
 #include "common/face.h"
+#include "common/value.h"
 #include "driver/platform.h"
 #include "stations/computer.h"
 #include "stations/packet.h"
@@ -119,8 +121,34 @@ public:
     std::array<BoxFace, LineCount> shpLT;
 
 private:
+    // The scenario list's entries, in the order of the scenario numbers 1 to 5.
+    static constexpr std::array<std::string_view, 5> ScenarioNames = {
+        "One Bridge", "Two Bridges", "Two Manual", "Four Bridges", "Full Network"};
+
     void BuildScenario();
+    // Shows a dispatcher message and waits for OK; MessageOpen() holds meanwhile.
     void ShowMessage(const std::string& text);
+
+    // The tick's tests of one shown token after its move, in the tick's order.
+    void TestSegmentEnds(Packet& token);
+    void TestJunctions(Packet& token);
+    void TestBridgesAndLinkEnds(Packet& token);
+    void TestComputers(Packet& token);
+
+    // Renumber's two random steps.
+    void DrawPortCosts();
+    void ShuffleBridgeNumbers();
+
+    // Runs one of the window's actions. A component that refuses a value
+    // (ConversionError) abandons the rest of that action instead of unwinding
+    // into the window's toolkit; the program goes on with the next event.
+    template <typename Action>
+    void Contain(Action&& action) noexcept {
+        try {
+            action();
+        } catch (const ConversionError&) {
+        }
+    }
 
     ModalMessage& message_;
     TickTimer& timer_;
