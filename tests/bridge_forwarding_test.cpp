@@ -10,13 +10,11 @@
 namespace bridging {
 namespace {
 
-using bridge_test::DataFrame;
-using bridge_test::RecordSends;
-using bridge_test::Sent;
-using bridge_test::Table;
+using namespace bridge_test;
 
 constexpr std::int16_t FromA = 0;
 constexpr std::int16_t FromB = 1;
+using Directions = std::vector<std::int16_t>;
 
 class BridgeForwarding : public ::testing::Test {
 protected:
@@ -27,12 +25,12 @@ protected:
         RecordSends(bridge, sent);
     }
 
-    // Hands a frame in and returns the directions it was sent out in, in order.
-    std::vector<std::int16_t> Arrive(double source, int destination, std::int16_t port) {
+    // Hands a frame in; the directions it was sent out in, in order.
+    Directions Arrive(double source, int destination, std::int16_t port) {
         sent.clear();
         Packet frame = DataFrame(source, destination);
         bridge.xPacketArrives(frame, port);
-        std::vector<std::int16_t> directions;
+        Directions directions;
         for (const Sent& s : sent) {
             EXPECT_EQ(s.token, &frame);
             directions.push_back(s.direction);
@@ -44,8 +42,6 @@ protected:
     std::vector<Sent> sent;
 };
 
-using Directions = std::vector<std::int16_t>;
-
 TEST_F(BridgeForwarding, UnknownDestinationIsFloodedToTheOtherPortAndSourceLearned) {
     EXPECT_EQ(Arrive(1, 2, FromA), Directions{1});
     EXPECT_EQ(bridge.PortATable(), Table({1}));
@@ -53,19 +49,6 @@ TEST_F(BridgeForwarding, UnknownDestinationIsFloodedToTheOtherPortAndSourceLearn
     EXPECT_EQ(Arrive(3, 2, FromB), Directions{0});
     EXPECT_EQ(Arrive(4, 2, 9), Directions{0});
     EXPECT_EQ(bridge.PortBTable(), Table({4, 3}));
-}
-
-TEST_F(BridgeForwarding, FrameIsSentUnchanged) {
-    Packet frame = DataFrame(1, 2);
-    frame.SetCost(7);
-    frame.SetTimeToLive(8);
-    frame.SetSpanHistory("trail");
-    bridge.xPacketArrives(frame, FromA);
-    ASSERT_EQ(sent.size(), 1U);
-    EXPECT_EQ(frame.Cost(), 7);
-    EXPECT_EQ(frame.TimeToLive(), 8);
-    EXPECT_EQ(frame.SpanHistory(), "trail");
-    EXPECT_EQ(frame.Destination(), 2);
 }
 
 TEST_F(BridgeForwarding, DestinationOnTheArrivalSideIsFilteredOtherwiseSent) {
@@ -82,20 +65,16 @@ TEST_F(BridgeForwarding, StationHeardOnTheOtherSideMovesThere) {
     EXPECT_EQ(Arrive(3, 6, FromB), Directions{0});
     EXPECT_EQ(bridge.PortATable(), Table({1, 4, 5}));
     EXPECT_EQ(bridge.PortBTable(), Table({3}));
-    EXPECT_EQ(bridge.Face().lblPortA.text, "A:D:E");
-    EXPECT_EQ(bridge.Face().lblPortB.text, "C");
+    EXPECT_EQ(bridge.Face().lblPortA.text + "|" + bridge.Face().lblPortB.text, "A:D:E|C");
 }
 
-TEST_F(BridgeForwarding, EighthStationEvictsTheEarliest) {
-    for (int station = 1; station <= 8; ++station) Arrive(station, 20, FromA);
-    EXPECT_EQ(bridge.PortATable(), (StationTable{8, 7, 6, 5, 4, 3, 2}));
-    EXPECT_EQ(bridge.PortAString(), "H:G:F:E:D:C:B");
-}
-
-TEST_F(BridgeForwarding, StationHeardAgainKeepsItsPlace) {
+TEST_F(BridgeForwarding, NewestFirstAndTheEighthEvictsTheEarliest) {
     bridge.zSetPortAString("A:B:C:D:E");
     Arrive(5, 20, FromA);
     EXPECT_EQ(bridge.PortATable(), Table({1, 2, 3, 4, 5}));
+    for (int station = 6; station <= 8; ++station) Arrive(station, 20, FromA);
+    EXPECT_EQ(bridge.PortATable(), (StationTable{8, 7, 6, 1, 2, 3, 4}));
+    EXPECT_EQ(bridge.PortAString(), "H:G:F:A:B:C:D");
 }
 
 TEST_F(BridgeForwarding, LearningOffFreezesTablesButFilteringFollowsThem) {
@@ -113,11 +92,12 @@ TEST_F(BridgeForwarding, HeldOrBlockedPortsSendNothingButStillLearn) {
     EXPECT_EQ(Arrive(2, 1, FromB), Directions{});
     bridge.SetPortACost(1);
     bridge.SetPortBCost(2);
-    Packet fromRoot = bridge_test::RootFrame(0, 0, 0);
     bridge.SetbForward(true);
+    Packet fromRoot = RootFrame(0, 0, 0);
     bridge.xPacketArrives(fromRoot, FromA);
     bridge.xPacketArrives(fromRoot, FromB);
     ASSERT_EQ(bridge.PortAState(), PortBlocked);
+    EXPECT_TRUE(sent.empty());
     EXPECT_EQ(Arrive(3, 4, FromA), Directions{});
     EXPECT_EQ(Arrive(4, 3, FromB), Directions{});
     EXPECT_EQ(bridge.PortATable(), Table({3, 1}));
@@ -131,13 +111,6 @@ TEST_F(BridgeForwarding, FrameToItsOwnSourceIsFilteredOnlyOnceLearned) {
     EXPECT_EQ(Arrive(5, 5, FromA), Directions{1});
 }
 
-TEST_F(BridgeForwarding, SpanningTreeFrameIsNeitherLearnedNorForwarded) {
-    Packet frame = bridge_test::RootFrame(5, 0, 5);
-    bridge.xPacketArrives(frame, FromA);
-    EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(bridge.PortATable(), Table({}));
-}
-
 TEST_F(BridgeForwarding, SourcesBeyondSixteenBitsAreFloodedUnlearned) {
     EXPECT_EQ(Arrive(40000, 2, FromA), Directions{1});
     EXPECT_EQ(Arrive(-1e9, 2, FromA), Directions{1});
@@ -146,14 +119,13 @@ TEST_F(BridgeForwarding, SourcesBeyondSixteenBitsAreFloodedUnlearned) {
     EXPECT_EQ(bridge.PortATable(), Table({2}));
 }
 
-TEST(BridgeWithoutContainer, FloodsIntoNothing) {
+TEST(BridgeWithoutContainer, SendsIntoNothing) {
     Bridge bridge;
     bridge.SetBridgeNumber(1);
     bridge.SetbForward(true);
     Packet frame = DataFrame(1, 2);
-    bridge.xPacketArrives(frame, FromA);
-    bridge.btnSpanTree_Click();
-    EXPECT_EQ(bridge.PortAState(), PortForwarding);
+    EXPECT_NO_THROW(bridge.xPacketArrives(frame, FromA));
+    EXPECT_NO_THROW(bridge.btnSpanTree_Click());
 }
 
 }  // namespace

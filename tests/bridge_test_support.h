@@ -1,11 +1,12 @@
 // Helpers for the bridge's tests: frames built as stations and bridges build
-// them, and a handler of zBridgeTx that keeps copies of what it is asked to send,
-// taken inside the call as the main window's pool does.
+// them, snapshots of the face and costs, and a handler of zBridgeTx that keeps
+// copies taken inside the call, as the main window's pool does.
 #pragma once
 
 #include <algorithm>
-#include <cstdint>
+#include <array>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "bridge/bridge.h"
@@ -51,6 +52,19 @@ inline StationTable Table(std::initializer_list<std::int16_t> stations) {
     table.fill(-1);
     std::copy(stations.begin(), stations.end(), table.begin());
     return table;
+}
+
+using Texts = std::vector<std::string>;
+
+// Name, port A, port B, cost pairs A and B, port costs A and B, root button.
+inline Texts Shown(const Bridge& bridge) {
+    const BridgeFace& f = bridge.Face();
+    return {f.lblName.text,      f.lblPortA.text,     f.lblPortB.text,     f.lblBestRealA.text,
+            f.lblBestRealB.text, f.lblPort0Cost.text, f.lblPort1Cost.text, f.btnSpanTree.caption};
+}
+
+inline std::array<std::int32_t, 2> States(const Bridge& bridge) {
+    return {bridge.PortAState(), bridge.PortBState()};
 }
 
 }  // namespace bridging::bridge_test
