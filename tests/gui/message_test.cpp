@@ -35,7 +35,7 @@ TEST(Message, AnEmptyPoolShowsTheBoxAndNoTickRunsWhileItIsOpen) {
 
     // Ticks go on once the box is closed.
     const std::vector<float> afterOk = TokenLefts(window);
-    QTest::qWait(250);
+    QTest::qWait(400);
     EXPECT_NE(TokenLefts(window), afterOk);
 }
 
