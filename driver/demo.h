@@ -132,8 +132,9 @@ private:
     // The tick's tests of one shown token after its move, in the tick's order.
     void TestSegmentEnds(Packet& token);
     void TestJunctions(Packet& token);
-    void TestBridgesAndLinkEnds(Packet& token);
+    bool TestBridgesAndLinkEnds(Packet& token);
     void TestComputers(Packet& token);
+    bool SplitAtLinkEnd(Packet& token, std::int16_t index, std::int16_t iEnd);
 
     // Renumber's two random steps.
     void DrawPortCosts();

@@ -60,7 +60,8 @@ void Demo::Timer1_Timer() {
             }
             TestSegmentEnds(token);
             TestJunctions(token);
-            TestBridgesAndLinkEnds(token);
+            // A split that cleared the pool may have handed this very token out again.
+            if (TestBridgesAndLinkEnds(token)) continue;
             TestComputers(token);
         }
     });
@@ -97,9 +98,10 @@ void Demo::TestJunctions(Packet& token) {
 }
 
 // A vertical token enters a bridge through the edge it travels towards, or
-// splits onto the segment at the end of its link line.
-void Demo::TestBridgesAndLinkEnds(Packet& token) {
-    if (!token.place.Visible || !IsVertical(token)) return;
+// splits onto the segment at the end of its link line. True when a split
+// cleared the pool, so that the token must not be tested further.
+bool Demo::TestBridgesAndLinkEnds(Packet& token) {
+    if (!token.place.Visible || !IsVertical(token)) return false;
     for (int k = 0; k < BridgeCount; ++k) {
         Bridge& bridge = Bridge1[k];
         if (!bridge.place.Visible) continue;
@@ -124,16 +126,26 @@ void Demo::TestBridgesAndLinkEnds(Packet& token) {
         const auto index = static_cast<std::int16_t>(k);
         if (under && token.YOffset() < 0 &&
             std::abs(CentreHeight(p) - link.Y1) < g::LinkEndHeight) {
-            LaunchPacket(token, index, OriginLink, DirLeft, EndTop);
-            LaunchPacket(token, index, OriginLink, DirRight, EndTop);
-            token.place.Visible = false;
+            if (SplitAtLinkEnd(token, index, EndTop)) return true;
         } else if (under && token.YOffset() > 0 &&
                    std::abs(CentreHeight(p) - link.Y2) < g::LinkEndHeight) {
-            LaunchPacket(token, index, OriginLink, DirLeft, EndBottom);
-            LaunchPacket(token, index, OriginLink, DirRight, EndBottom);
-            token.place.Visible = false;
+            if (SplitAtLinkEnd(token, index, EndBottom)) return true;
         }
     }
+    return false;
+}
+
+// The token is replaced by a left-going and a right-going copy on the segment at
+// that end. When the first copy finds the pool exhausted, Kill frees every
+// token, this one included, and the second copy takes the lowest free token:
+// when that is this very token it must go on as the copy, not be hidden.
+// Returns whether the pool was cleared, after which the token is not tested further.
+bool Demo::SplitAtLinkEnd(Packet& token, std::int16_t index, std::int16_t iEnd) {
+    LaunchPacket(token, index, OriginLink, DirLeft, iEnd);
+    const bool poolCleared = !token.place.Visible;
+    LaunchPacket(token, index, OriginLink, DirRight, iEnd);
+    if (!poolCleared) token.place.Visible = false;
+    return poolCleared;
 }
 
 // A frame passing its destination marks it; any horizontal token a little

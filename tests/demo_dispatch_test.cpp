@@ -139,6 +139,21 @@ TEST_F(DemoTest, TickWaitsWhileADispatcherMessageIsOpen) {
     EXPECT_EQ(demo.Packet1[0].place.Left, 6130);
 }
 
+// The same split made by token 0: Kill frees it too, the right-going copy
+// takes it over, and it must stay shown as that copy.
+TEST_F(DemoTest, SplitThatClearsThePoolKeepsItsCopyInTheSplittingToken) {
+    PlaceToken(0, 5930, 8560, 0, 200, 3);
+    for (int k = 1; k < PoolSize; ++k) PlaceToken(k, 3000, 5000, 200, 0);
+    demo.Timer1_Timer();
+    EXPECT_EQ(message.texts, (std::vector<std::string>{"Run Out of Packets"}));
+    ASSERT_EQ(ShownTokens(), (std::vector<int>{0}));
+    EXPECT_EQ(demo.Packet1[0].place.Left, 5930);
+    EXPECT_EQ(demo.Packet1[0].place.Top, 9200);
+    EXPECT_EQ(demo.Packet1[0].XOffset(), 200);
+    EXPECT_EQ(demo.Packet1[0].YOffset(), 0);
+    EXPECT_EQ(demo.Packet1[0].Destination(), 3);
+}
+
 TEST_F(DemoTest, FailingComponentDoesNotReachTheWindow) {
     demo.Computer1[0].zPacketGo = [](Packet&) { throw OverflowError(); };
     EXPECT_NO_THROW(demo.Computer1_btnKeys_Click(0));

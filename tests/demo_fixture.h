@@ -28,11 +28,13 @@ struct FlagTimer : TickTimer {
     void SetEnabled(bool value) override { enabled = value; }
 };
 
-// Returns the scripted numbers in turn, then 0 for ever.
+// The scripted values, then the program's own generator, so that a test which
+// runs out of script (Renumber's cost loop, say) cannot loop for ever.
 struct ScriptedRandom : RandomSource {
     std::vector<double> values;
     std::size_t next = 0;
-    double Next() override { return next < values.size() ? values[next++] : 0.0; }
+    FixedSeedRandom afterScript;
+    double Next() override { return next < values.size() ? values[next++] : afterScript.Next(); }
 };
 
 class DemoTest : public ::testing::Test {
