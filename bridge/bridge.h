@@ -100,13 +100,21 @@ public:
 private:
     void RefreshPortLabels();
     void ParsePortStrings();
-    static void LearnStation(std::int16_t station, StationTable& table);
+    void LearnStation(std::int16_t station, StationTable& table);
     static void ForgetStation(std::int16_t station, StationTable& table);
+    void LearnFrom(const Packet& pktIn, bool fromA);
     void ForwardDataFrame(Packet& pktIn, bool fromA);
     void ReceiveSpanningTreeFrame(const Packet& pktIn, bool fromA);
+    void AdoptRoot(double root);
+    void UpdateCostsFrom(std::int16_t cost, bool fromA);
+    void UpdateCrossCosts();
+    void ChooseRootPort();
+    bool LosesTo(std::int16_t cost, ColourCode senderColour, bool fromA) const;
     void ShowCostPairs();
+    void ShowRootBridge();
     void Block();
     double RootBridgeValue() const { return rootBridge_.value_or(0.0); }
+    bool TakesItselfForRoot() const { return RootBridgeValue() == bridgeNumber_; }
     void RaiseBridgeTx(Packet& pktTx, std::int16_t iDirection);
 
     std::int16_t bridgeNumber_ = 0;
