@@ -14,9 +14,11 @@ targets=(value_fuzz port_table_fuzz)
 
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRIDGING_FUZZ=ON -DBRIDGING_GUI=OFF -DBRIDGING_BENCH=OFF >/dev/null
-cmake --build "$build" -j 2 --target "${targets[@]}"
-
 mkdir -p "$build/artifacts" "$build/logs"
+if ! cmake --build "$build" -j 2 --target "${targets[@]}" >"$build/logs/build.log" 2>&1; then
+  cat "$build/logs/build.log"
+  exit 1
+fi
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   log="$build/logs/$target.log"
