@@ -1,2 +1,152 @@
-// Placeholder until the driver lands.
+// The main window's design values, the binding of its elements' events, its
+// start-up and the handlers that rebuild the network (scenario list, Reset).
 #include "driver/demo.h"
+
+namespace bridging {
+
+namespace {
+
+struct Spot {
+    float Left;
+    float Top;
+};
+
+struct Ends {
+    float X1;
+    float Y1;
+    float X2;
+    float Y2;
+};
+
+// Design positions; the scenario builder replaces those of the network before
+// the window is first shown. At design the segments run right to left and the
+// link lines bottom to top.
+constexpr std::array<Ends, LineCount> DesignSegments = {{{11460, 3840, 2040, 3840},
+                                                         {10740, 6780, 4320, 6780},
+                                                         {13500, 9660, 1200, 9660},
+                                                         {13080, 1440, 5340, 1440},
+                                                         {7080, 10260, 4260, 10260},
+                                                         {3840, 10260, 2100, 10260}}};
+constexpr std::array<Ends, LineCount> DesignLinks = {{{2520, 9600, 2520, 3840},
+                                                      {5460, 6720, 5460, 3900},
+                                                      {9600, 6720, 9600, 3900},
+                                                      {7080, 9540, 7080, 6840},
+                                                      {7680, 3780, 7680, 1440},
+                                                      {12600, 9660, 12600, 1440}}};
+constexpr std::array<Spot, LineCount> DesignLeftMarkers = {
+    {{13080, 1080}, {11460, 3480}, {10740, 6420}, {13500, 9300}, {7080, 9900}, {3840, 9900}}};
+constexpr std::array<Spot, LineCount> DesignRightMarkers = {
+    {{5220, 1080}, {1920, 3480}, {4200, 6420}, {1080, 9300}, {4140, 9900}, {1980, 9900}}};
+constexpr std::array<Spot, BridgeCount> DesignBridges = {
+    {{1020, 5880}, {3960, 4560}, {8100, 4560}, {5580, 7500}, {6180, 1860}, {11100, 4920}}};
+constexpr std::array<Spot, ComputerCount> DesignComputers = {
+    {{6840, 5160}, {10020, 2220}, {3360, 8100}, {9840, 8040}, {3300, 2220}, {10980, -180}}};
+constexpr std::array<Spot, PoolSize> DesignPackets = {{{3300, 3420},
+                                                       {120, 2820},
+                                                       {120, 240},
+                                                       {120, 120},
+                                                       {0, 360},
+                                                       {0, 360},
+                                                       {0, 360},
+                                                       {0, 360},
+                                                       {0, 360},
+                                                       {0, 360},
+                                                       {0, 360},
+                                                       {0, 240},
+                                                       {0, 240},
+                                                       {0, 360},
+                                                       {0, 240},
+                                                       {0, 240}}};
+
+constexpr float MarkerWidth = 135;
+constexpr float MarkerHeight = 735;
+constexpr float BridgeWidth = 3000;
+constexpr float BridgeHeight = 1575;
+constexpr float PacketWidth = 1575;
+constexpr float PacketHeight = 975;
+
+// Stations 0 and 4 are narrower, station 5 is shorter, token 0 is narrower.
+float ComputerWidth(int k) { return k == 0 || k == 4 ? 1335.0f : 1455.0f; }
+float ComputerHeight(int k) { return k == 5 ? 1755.0f : 1935.0f; }
+float PacketWidthOf(int k) { return k == 0 ? 1305.0f : PacketWidth; }
+
+}  // namespace
+
+Demo::Demo(ModalMessage& message, TickTimer& timer, RandomSource& random)
+    : message_(message), timer_(timer), random_(random) {
+    for (int k = 0; k < LineCount; ++k) {
+        const Ends& s = DesignSegments[k];
+        lneNetA[k] = LineFace{s.X1, s.Y1, s.X2, s.Y2, true};
+        const Ends& l = DesignLinks[k];
+        Line1[k] = LineFace{l.X1, l.Y1, l.X2, l.Y2, true};
+        shpRT[k].place = Placement{DesignLeftMarkers[k].Left, DesignLeftMarkers[k].Top, MarkerWidth,
+                                   MarkerHeight, true};
+        shpLT[k].place = Placement{DesignRightMarkers[k].Left, DesignRightMarkers[k].Top,
+                                   MarkerWidth, MarkerHeight, true};
+    }
+    for (int k = 0; k < BridgeCount; ++k) {
+        Bridge1[k].place =
+            Placement{DesignBridges[k].Left, DesignBridges[k].Top, BridgeWidth, BridgeHeight, true};
+        Bridge1[k].zBridgeTx = [this, k](Packet& pktTx, std::int16_t iDirection) {
+            Bridge1_zBridgeTx(k, pktTx, iDirection);
+        };
+    }
+    for (int k = 0; k < ComputerCount; ++k) {
+        Computer1[k].place = Placement{DesignComputers[k].Left, DesignComputers[k].Top,
+                                       ComputerWidth(k), ComputerHeight(k), true};
+        Computer1[k].zPacketGo = [this, k](Packet& pkt) { Computer1_zPacketGo(k, pkt); };
+        Computer1[k].zSetSource = [this, k]() { Computer1_zSetSource(k); };
+    }
+    for (int k = 0; k < PoolSize; ++k) {
+        Packet1[k].place = Placement{DesignPackets[k].Left, DesignPackets[k].Top, PacketWidthOf(k),
+                                     PacketHeight, true};
+    }
+    // The tick runs from creation; it first fires once start-up has returned.
+    timer_.SetEnabled(true);
+}
+
+void Demo::Form_Load() {
+    Contain([this] {
+        for (int k = 0; k < PoolSize; ++k) Packet1[k].place.Visible = false;
+        // A new frame wears its destination's colour: the token's own table.
+        colours_ = Packet::FillColours;
+        for (std::string_view name : ScenarioNames) combo1_.list.emplace_back(name);
+        SetCombo1Text("One Bridge");
+        BuildScenario();
+        iSelectedStation_ = 1;
+    });
+}
+
+void Demo::SetCombo1Text(const std::string& text) {
+    Contain([&] {
+        if (combo1_.text == text) return;
+        combo1_.text = text;
+        Combo1_Change();
+    });
+}
+
+void Demo::PickCombo1(int listIndex) {
+    Contain([&] {
+        if (listIndex < 0 || listIndex >= static_cast<int>(combo1_.list.size())) return;
+        combo1_.text = combo1_.list[static_cast<std::size_t>(listIndex)];
+        Combo1_Click();
+    });
+}
+
+// Neither list handler removes the frames in flight; only Reset does.
+void Demo::Combo1_Change() {
+    Contain([this] { BuildScenario(); });
+}
+
+void Demo::Combo1_Click() {
+    Contain([this] { BuildScenario(); });
+}
+
+void Demo::btnReset_Click() {
+    Contain([this] {
+        btnKill_Click();
+        BuildScenario();
+    });
+}
+
+}  // namespace bridging

@@ -7,10 +7,12 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "bridge/bridge.h"
 #include "common/face.h"
+#include "common/value.h"
 #include "driver/platform.h"
 #include "stations/computer.h"
 #include "stations/packet.h"
@@ -119,8 +121,40 @@ public:
     std::array<BoxFace, LineCount> shpLT;
 
 private:
+    // The scenario list's entries, in the order of the scenario numbers 1 to 5.
+    static constexpr std::array<std::string_view, 5> ScenarioNames = {
+        "One Bridge", "Two Bridges", "Two Manual", "Four Bridges", "Full Network"};
+
     void BuildScenario();
+    // Shows a dispatcher message and waits for OK; MessageOpen() holds meanwhile.
     void ShowMessage(const std::string& text);
+
+    // The tick's work on one shown token, in the order of the tick's steps.
+    void MoveToken(Packet& token);
+    void TestSegmentEnds(Packet& token);
+    void TestJunctions(Packet& token);
+    void TestBridgesAndLinkEnds(Packet& token);
+    void TestComputers(Packet& token);
+
+    // LaunchPacket's placing of a taken token; false when no segment lies below the computer.
+    bool PlaceAtComputer(Packet& token, std::int16_t iIndex);
+    void PlaceAtBridge(Packet& token, std::int16_t iIndex, std::int16_t iDirection);
+    void PlaceOnLink(Packet& token, std::int16_t iIndex, std::int16_t iDirection, std::int16_t iEnd);
+
+    // Renumber's two random steps.
+    void DrawPortCosts();
+    void ShuffleBridgeNumbers();
+
+    // Runs one of the window's actions. A component that refuses a value
+    // (ConversionError) abandons the rest of that action instead of unwinding
+    // into the window's toolkit; the program goes on with the next event.
+    template <typename Action>
+    void Contain(Action&& action) noexcept {
+        try {
+            action();
+        } catch (const ConversionError&) {
+        }
+    }
 
     ModalMessage& message_;
     TickTimer& timer_;

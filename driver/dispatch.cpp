@@ -1,0 +1,179 @@
+// The packet dispatcher: the one place where a token is taken from the pool,
+// filled with a frame, given its direction and put at its starting point; and
+// the handlers of the stations' and bridges' events that call it.
+#include <cmath>
+
+#include "driver/demo.h"
+#include "driver/geometry.h"
+
+namespace bridging {
+
+namespace {
+
+// A hidden token is free; there is no other bookkeeping.
+int LowestFreeToken(const std::array<Packet, PoolSize>& pool) {
+    for (int k = 0; k < PoolSize; ++k) {
+        if (!pool[k].place.Visible) return k;
+    }
+    return -1;
+}
+
+// The nearest shown segment below a station's top edge, ties to the lower
+// index; -1 when none lies less than 10000 below it.
+int SegmentBelow(const std::array<LineFace, LineCount>& segments, float top) {
+    double best = 10000;
+    int chosen = -1;
+    for (int k = 0; k < LineCount; ++k) {
+        const LineFace& segment = segments[k];
+        const float distance = segment.Y1 - top;
+        if (segment.Visible && top < segment.Y1 && distance < best) {
+            best = RoundHalfEven(distance);
+            chosen = k;
+        }
+    }
+    return chosen;
+}
+
+// Copies keep every frame field of the token they were made from. Colour goes
+// first so that a spanning-tree frame keeps its sender's colour.
+void CopyFrame(const Packet& from, Packet& to) {
+    to.SetColour(from.Colour());
+    to.SetCost(from.Cost());
+    to.SetDestination(from.Destination());
+    to.SetNextHop(from.NextHop());
+    to.SetSource(from.Source());
+    to.SetTimeToLive(from.TimeToLive());
+    to.SetSpanHistory(from.SpanHistory());
+}
+
+// A new frame from station iIndex to the selected station, in that station's colour.
+void FillNewFrame(Packet& to, std::int16_t iIndex, std::int16_t iSelectedStation,
+                  ColourCode colour) {
+    to.SetColour(colour);
+    to.SetCost(0);
+    to.SetDestination(iSelectedStation);
+    to.SetNextHop(0);
+    to.SetSource(iIndex + 1);
+    to.SetTimeToLive(8);
+    to.SetSpanHistory("");
+}
+
+bool IsVertical(std::int16_t iDirection) { return iDirection == DirUp || iDirection == DirDown; }
+
+void SetDirection(Packet& token, std::int16_t iDirection) {
+    if (IsVertical(iDirection)) {
+        token.SetYOffset(iDirection == DirUp ? -geometry::Step : geometry::Step);
+        token.SetXOffset(0);
+    } else {
+        token.SetXOffset(iDirection == DirRight ? geometry::Step : -geometry::Step);
+        token.SetYOffset(0);
+    }
+}
+
+}  // namespace
+
+void Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
+                        std::int16_t iDirection, std::int16_t iEnd) {
+    const int free = LowestFreeToken(Packet1);
+    if (free < 0) {
+        // The frame asked for is lost; Kill frees the whole pool for the next request.
+        ShowMessage("Run Out of Packets");
+        btnKill_Click();
+        return;
+    }
+    Packet& token = Packet1[free];
+    if (iOrigin == OriginComputer) {
+        FillNewFrame(token, iIndex, iSelectedStation_,
+                     colours_[static_cast<std::size_t>(iSelectedStation_)]);
+    } else {
+        CopyFrame(pktSrc, token);
+    }
+    token.place.Visible = true;
+    SetDirection(token, iDirection);
+    if (iOrigin == OriginComputer) {
+        if (!PlaceAtComputer(token, iIndex)) {
+            ShowMessage("Can't find Segment below Computer");
+            // Nothing gives the token a height: give it back to the pool.
+            token.place.Visible = false;
+        }
+    } else if (iOrigin == OriginBridge) {
+        PlaceAtBridge(token, iIndex, iDirection);
+    } else {
+        PlaceOnLink(token, iIndex, iDirection, iEnd);
+    }
+}
+
+bool Demo::PlaceAtComputer(Packet& token, std::int16_t iIndex) {
+    const Placement& station = Computer1[iIndex].place;
+    token.place.Left = station.Left;
+    const int segment = SegmentBelow(lneNetA, station.Top);
+    if (segment < 0) return false;
+    token.place.Top = lneNetA[segment].Y1 - geometry::AboveLine;
+    return true;
+}
+
+void Demo::PlaceAtBridge(Packet& token, std::int16_t iIndex, std::int16_t iDirection) {
+    const Placement& bridge = Bridge1[iIndex].place;
+    if (iDirection == DirUp) token.place.Top = bridge.Top - geometry::AboveBridgeTop;
+    if (iDirection == DirDown) token.place.Top = bridge.Top + geometry::BelowBridgeTop;
+    token.place.Left = bridge.Left + geometry::IntoBridgeFirst;
+    token.place.Left = token.place.Left + geometry::IntoBridgeThen;
+}
+
+// A vertical copy starts at the link line's end it leaves; a horizontal one at
+// the named end, on the segment there.
+void Demo::PlaceOnLink(Packet& token, std::int16_t iIndex, std::int16_t iDirection,
+                       std::int16_t iEnd) {
+    const LineFace& link = Line1[iIndex];
+    if (IsVertical(iDirection)) {
+        token.place.Top = (iDirection == DirDown ? link.Y1 : link.Y2) - geometry::AboveLine;
+    } else {
+        token.place.Top = (iEnd == EndTop ? link.Y1 : link.Y2) - geometry::AboveLine;
+    }
+    token.place.Left = link.X1 - geometry::LeftOfLink;
+}
+
+void Demo::ShowMessage(const std::string& text) {
+    // Restored however the box ends, so that the tick is never left shut out.
+    struct OpenWhileShown {
+        bool& open;
+        bool before;
+        ~OpenWhileShown() { open = before; }
+    } guard{messageOpen_, messageOpen_};
+    messageOpen_ = true;
+    message_.ShowMessage(text);
+}
+
+void Demo::Computer1_zPacketGo(int Index, Packet& pkt) {
+    const auto index = static_cast<std::int16_t>(Index);
+    LaunchPacket(pkt, index, OriginComputer, DirLeft, 0);
+    LaunchPacket(pkt, index, OriginComputer, DirRight, 0);
+}
+
+void Demo::Computer1_zSetSource(int Index) { iSelectedStation_ = static_cast<std::int16_t>(Index + 1); }
+
+void Demo::Bridge1_zBridgeTx(int Index, Packet& pktTx, std::int16_t iDirection) {
+    LaunchPacket(pktTx, static_cast<std::int16_t>(Index), OriginBridge, iDirection, 0);
+}
+
+// The elements' own buttons. The window only names elements that exist; any
+// other index is ignored rather than read out of bounds.
+void Demo::Computer1_Command1_Click(int index) {
+    Contain([&] {
+        if (index >= 0 && index < ComputerCount) Computer1[index].Command1_Click();
+    });
+}
+
+void Demo::Computer1_btnKeys_Click(int index) {
+    Contain([&] {
+        if (index >= 0 && index < ComputerCount) Computer1[index].btnKeys_Click();
+    });
+}
+
+void Demo::Bridge1_btnSpanTree_Click(int index) {
+    Contain([&] {
+        if (index >= 0 && index < BridgeCount) Bridge1[index].btnSpanTree_Click();
+    });
+}
+
+}  // namespace bridging

@@ -1,0 +1,154 @@
+// The timer's tick: every shown token moves one step and is tested against the
+// scene, in index order. All tests are made in single precision on the
+// position after the move, with the token's centre height = Top + Height / 2.
+#include <cmath>
+
+#include "driver/demo.h"
+#include "driver/geometry.h"
+
+namespace bridging {
+
+namespace {
+
+namespace g = geometry;
+
+// Only segments 0 to 3 have ends to test; no scenario shows 4 and 5.
+constexpr int SegmentsWithEnds = 4;
+
+bool IsHorizontal(const Packet& token) { return token.XOffset() != 0; }
+bool IsVertical(const Packet& token) { return token.YOffset() != 0; }
+
+float CentreHeight(const Placement& p) { return p.Top + p.Height / 2; }
+
+// Beyond the drawing no test can ever hold again: such a token (left on a line
+// that a scenario change or a typed name hid) would never be freed otherwise.
+bool HasLeftDrawing(const Placement& p) {
+    return p.Left < -g::OutsideDrawing || p.Left > Demo::ClientWidth + g::OutsideDrawing ||
+           p.Top < -g::OutsideDrawing || p.Top > Demo::ClientHeight + g::OutsideDrawing;
+}
+
+bool UnderLink(const Placement& p, const LineFace& link, float width) {
+    return std::abs(p.Left - link.X1 + g::LeftOfLink) < width;
+}
+
+bool UnderBridge(const Placement& p, const Placement& bridge) {
+    return std::abs(p.Left - bridge.Left - g::IntoBridge) < g::ArrivalWidth;
+}
+
+}  // namespace
+
+void Demo::Timer1_Timer() {
+    Contain([this] {
+        // A tick that arrives while a dispatcher message waits for OK would run
+        // inside the unfinished tick that opened it.
+        if (MessageOpen() || !timer_.Enabled()) return;
+        // By index: launches during the loop show tokens, and one above R is
+        // still moved in this tick.
+        for (int R = 0; R < PoolSize; ++R) {
+            Packet& token = Packet1[R];
+            if (!token.place.Visible) continue;
+            MoveToken(token);
+            if (HasLeftDrawing(token.place)) {
+                token.place.Visible = false;
+                continue;
+            }
+            TestSegmentEnds(token);
+            TestJunctions(token);
+            TestBridgesAndLinkEnds(token);
+            TestComputers(token);
+        }
+    });
+}
+
+void Demo::MoveToken(Packet& token) {
+    token.place.Left = static_cast<float>(token.place.Left + token.XOffset());
+    token.place.Top = token.place.Top + token.YOffset();
+}
+
+// The only way a horizontal token ends, apart from Kill.
+void Demo::TestSegmentEnds(Packet& token) {
+    const Placement& p = token.place;
+    for (int k = 0; k < SegmentsWithEnds; ++k) {
+        const LineFace& segment = lneNetA[k];
+        if (!segment.Visible) continue;
+        const bool onSegment =
+            std::abs(p.Top - (segment.Y1 - g::AboveLine)) < g::OnSegmentHeight && token.YOffset() == 0;
+        const bool beyondEnd =
+            p.Left < segment.X1 - g::SegmentEndInset || p.Left > segment.X2 - g::SegmentEndInset;
+        if (onSegment && beyondEnd) token.place.Visible = false;
+    }
+}
+
+// A horizontal token crossing a link line leaves a copy on it, travelling away
+// from the segment; the token itself goes on.
+void Demo::TestJunctions(Packet& token) {
+    if (!token.place.Visible || !IsHorizontal(token)) return;
+    for (int k = 0; k < LineCount; ++k) {
+        const LineFace& link = Line1[k];
+        if (!link.Visible || !UnderLink(token.place, link, g::JunctionWidth)) continue;
+        const auto index = static_cast<std::int16_t>(k);
+        if (std::abs(token.place.Top + g::AboveLine - link.Y1) < g::JunctionHeight) {
+            LaunchPacket(token, index, OriginLink, DirDown, 0);
+        } else if (std::abs(token.place.Top + g::AboveLine - link.Y2) < g::JunctionHeight) {
+            LaunchPacket(token, index, OriginLink, DirUp, 0);
+        }
+    }
+}
+
+// A vertical token enters a bridge through the edge it travels towards, or
+// splits onto the segment at the end of its link line.
+void Demo::TestBridgesAndLinkEnds(Packet& token) {
+    if (!token.place.Visible || !IsVertical(token)) return;
+    for (int k = 0; k < BridgeCount; ++k) {
+        Bridge& bridge = Bridge1[k];
+        if (!bridge.place.Visible) continue;
+        const Placement& p = token.place;
+        const bool under = UnderBridge(p, bridge.place);
+        if (under && token.YOffset() > 0 &&
+            std::abs(CentreHeight(p) - bridge.place.Top) < g::BridgeEdgeHeight) {
+            bridge.xPacketArrives(token, 0);
+            token.place.Visible = false;
+        } else if (under && token.YOffset() < 0 &&
+                   std::abs(CentreHeight(p) - bridge.place.Top - bridge.place.Height) <
+                       g::BridgeEdgeHeight) {
+            bridge.xPacketArrives(token, 1);
+            token.place.Visible = false;
+        }
+    }
+    for (int k = 0; k < LineCount; ++k) {
+        const LineFace& link = Line1[k];
+        if (!link.Visible || !token.place.Visible) continue;
+        const Placement& p = token.place;
+        const bool under = UnderLink(p, link, g::ArrivalWidth);
+        const auto index = static_cast<std::int16_t>(k);
+        if (under && token.YOffset() < 0 && std::abs(CentreHeight(p) - link.Y1) < g::LinkEndHeight) {
+            LaunchPacket(token, index, OriginLink, DirLeft, EndTop);
+            LaunchPacket(token, index, OriginLink, DirRight, EndTop);
+            token.place.Visible = false;
+        } else if (under && token.YOffset() > 0 &&
+                   std::abs(CentreHeight(p) - link.Y2) < g::LinkEndHeight) {
+            LaunchPacket(token, index, OriginLink, DirLeft, EndBottom);
+            LaunchPacket(token, index, OriginLink, DirRight, EndBottom);
+            token.place.Visible = false;
+        }
+    }
+}
+
+// A frame passing its destination marks it; any horizontal token a little
+// further away gives a station its normal face back.
+void Demo::TestComputers(Packet& token) {
+    for (int k = 0; k < ComputerCount; ++k) {
+        Computer& station = Computer1[k];
+        if (!station.place.Visible || !token.place.Visible || !IsHorizontal(token)) continue;
+        const float across = std::abs(token.place.Left - station.place.Left);
+        const bool level =
+            std::abs(token.place.Top - station.place.Top - g::StationToLine) < g::StationReach;
+        if (across < g::NearStation && level) {
+            if (token.Destination() == k + 1) station.SetNumber(Computer::Marked);
+        } else if (across >= g::NearStation && across < g::PastStation && level) {
+            station.SetNumber(k);
+        }
+    }
+}
+
+}  // namespace bridging
