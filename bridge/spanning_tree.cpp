@@ -23,7 +23,8 @@ ColourCode ColourOfBridge(std::int16_t bridgeNumber) { return White - bridgeNumb
 // the smallest cost that fits is held at that smallest cost.
 void LowerTo(std::int16_t& stored, int cost) {
     if (cost >= stored) return;
-    stored = static_cast<std::int16_t>(std::max(cost, int{std::numeric_limits<std::int16_t>::min()}));
+    constexpr int lowest = std::numeric_limits<std::int16_t>::min();
+    stored = static_cast<std::int16_t>(std::max(cost, lowest));
 }
 
 std::string CostPairText(std::int16_t total, std::int16_t best) {
