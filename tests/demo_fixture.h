@@ -1,0 +1,92 @@
+// A started main window with fake platform parts: a message box that records
+// its texts (and can run something while it is "open"), a timer flag and a
+// scripted random sequence.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "driver/demo.h"
+
+namespace bridging::testing {
+
+struct RecordingMessage : ModalMessage {
+    std::vector<std::string> texts;
+    std::function<void()> whileOpen;
+    void ShowMessage(const std::string& text) override {
+        texts.push_back(text);
+        if (whileOpen) whileOpen();
+    }
+};
+
+struct FlagTimer : TickTimer {
+    bool enabled = false;
+    bool Enabled() const override { return enabled; }
+    void SetEnabled(bool value) override { enabled = value; }
+};
+
+// Returns the scripted numbers in turn, then 0 for ever.
+struct ScriptedRandom : RandomSource {
+    std::vector<double> values;
+    std::size_t next = 0;
+    double Next() override { return next < values.size() ? values[next++] : 0.0; }
+};
+
+class DemoTest : public ::testing::Test {
+protected:
+    DemoTest() { demo.Form_Load(); }
+
+    void Build(const std::string& name) {
+        demo.SetCombo1Text(name);
+        ASSERT_EQ(demo.Combo1().text, name);
+    }
+
+    void SwitchOn() {
+        demo.SetChkLearn(1);
+        demo.SetChkForward(1);
+    }
+
+    // Station `to` (0-based) becomes the destination, station `from` sends.
+    void Send(int from, int to) {
+        demo.Computer1_Command1_Click(to);
+        demo.Computer1_btnKeys_Click(from);
+    }
+
+    std::vector<int> ShownTokens() const {
+        std::vector<int> shown;
+        for (int k = 0; k < PoolSize; ++k) {
+            if (demo.Packet1[k].place.Visible) shown.push_back(k);
+        }
+        return shown;
+    }
+
+    // Ticks until no token is shown; the number of ticks, or -1 after `limit`.
+    int TickUntilQuiet(int limit = 400) {
+        for (int n = 1; n <= limit; ++n) {
+            demo.Timer1_Timer();
+            if (ShownTokens().empty()) return n;
+        }
+        return -1;
+    }
+
+    // Puts pool token k on the window, moving by (dx, dy) per tick.
+    void PlaceToken(int k, float left, float top, double dx, int dy, int destination = 1) {
+        Packet& token = demo.Packet1[k];
+        token.SetDestination(destination);
+        token.SetXOffset(dx);
+        token.SetYOffset(dy);
+        token.place.Left = left;
+        token.place.Top = top;
+        token.place.Visible = true;
+    }
+
+    RecordingMessage message;
+    FlagTimer timer;
+    ScriptedRandom random;
+    Demo demo{message, timer, random};
+};
+
+}  // namespace bridging::testing
