@@ -1,7 +1,13 @@
-// The program's entry. The window is not built yet.
-#include <cstdio>
+// The program's entry: the application, its one window, and the event loop.
+#include <QApplication>
 
-int main() {
-    std::fputs("bridging-demo: the window is not built yet.\n", stderr);
-    return 1;
+#include "ui/face_qt.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(bridging::ui::WindowCaption));
+    bridging::ui::MainWindow window;
+    window.show();
+    return QApplication::exec();
 }

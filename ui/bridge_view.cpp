@@ -1,0 +1,114 @@
+// Drawing of a bridge's face at its design positions (twips inside the bridge).
+#include "ui/bridge_view.h"
+
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/face_qt.h"
+
+namespace bridging::ui {
+namespace {
+
+constexpr ColourCode Black = 0x00000000;
+constexpr ColourCode Brown = 0x00004080;
+constexpr ColourCode Green = 0x00008000;
+constexpr int BodyBorderPixels = 3;
+
+struct FaceLine {
+    float x1, y1, x2, y2;
+    ColourCode colour;
+};
+
+// Row and column separators, then the up arrow of port A and the down arrow of port B.
+constexpr std::array<FaceLine, 11> FaceLines = {{
+    {0, 480, 2040, 480, Black},
+    {0, 960, 2040, 960, Black},
+    {1500, 0, 1500, 480, Black},
+    {1500, 960, 1500, 1440, Black},
+    {2220, 0, 2220, 1440, Black},
+    {2700, 540, 2700, 120, Brown},
+    {2700, 120, 2820, 300, Brown},
+    {2580, 300, 2700, 120, Brown},
+    {2700, 1320, 2700, 900, Green},
+    {2700, 1320, 2820, 1140, Green},
+    {2700, 1320, 2580, 1140, Green},
+}};
+
+void PaintFaceLine(QPainter& painter, const FaceLine& line) {
+    painter.setPen(QPen(QtColour(line.colour), 1));
+    painter.drawLine(PixelPoint(line.x1, line.y1), PixelPoint(line.x2, line.y2));
+}
+
+}  // namespace
+
+BridgeView::BridgeView(const Bridge& bridge, int index, QWidget* parent)
+    : QWidget(parent), bridge_(bridge) {
+    setObjectName(QStringLiteral("Bridge1_%1").arg(index));
+    lblPortA_ = AddLabel("lblPortA", 120, 80, 2175, 375, 13.5, false);
+    lblBestRealA_ = AddLabel("lblBestRealA", 1440, 60, 840, 495, 16.5, true);
+    lblPort0Cost_ = AddLabel("lblPort0Cost", 2100, 120, 600, 495, 16.5, true);
+    lblName_ = AddLabel("lblName", 120, 540, 1455, 375, 13.5, false);
+    btnSpanTree_ = new QPushButton(this);
+    btnSpanTree_->setObjectName(objectName() + QStringLiteral("_btnSpanTree"));
+    btnSpanTree_->setGeometry(PixelRect(1740, 480, 495, 495));
+    btnSpanTree_->setFont(FaceFont(13.5));
+    btnSpanTree_->setAccessibleDescription(
+        QStringLiteral("Shows the root bridge's number; press to send spanning-tree frames "
+                       "out of both ports"));
+    lblPortB_ = AddLabel("lblPortB", 120, 1040, 2175, 375, 13.5, false);
+    lblBestRealB_ = AddLabel("lblBestRealB", 1440, 1020, 840, 495, 16.5, true);
+    lblPort1Cost_ = AddLabel("lblPort1Cost", 2100, 960, 600, 495, 16.5, true);
+    refresh();
+}
+
+QLabel* BridgeView::AddLabel(const char* name, float left, float top, float width, float height,
+                             double points, bool centred) {
+    auto* label = new QLabel(this);
+    label->setObjectName(objectName() + QLatin1Char('_') + QLatin1String(name));
+    label->setGeometry(PixelRect(left, top, width, height));
+    label->setFont(FaceFont(points));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignTop | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
+    return label;
+}
+
+void BridgeView::refresh() {
+    const BridgeFace& face = bridge_.Face();
+    ShowLabelFace(*lblPortA_, face.lblPortA);
+    ShowLabelFace(*lblBestRealA_, face.lblBestRealA);
+    ShowLabelFace(*lblPort0Cost_, face.lblPort0Cost);
+    ShowLabelFace(*lblName_, face.lblName);
+    ShowLabelFace(*lblPortB_, face.lblPortB);
+    ShowLabelFace(*lblBestRealB_, face.lblBestRealB);
+    ShowLabelFace(*lblPort1Cost_, face.lblPort1Cost);
+    ShowButtonFace(*btnSpanTree_, face.btnSpanTree);
+
+    const QString name = QStringLiteral("Spanning-tree root of bridge %1").arg(bridge_.BridgeNumber());
+    if (btnSpanTree_->accessibleName() != name) {
+        btnSpanTree_->setAccessibleName(name);
+        setAccessibleName(QStringLiteral("Bridge %1").arg(bridge_.BridgeNumber()));
+    }
+
+    // The body's fill is painted here, so a new colour needs a repaint.
+    static const char* const shownFill = "bridgingBodyFill";
+    const QVariant fill = property(shownFill);
+    if (!fill.isValid() || fill.toInt() != face.shape1Fill) {
+        setProperty(shownFill, face.shape1Fill);
+        update();
+    }
+
+    const QRect area = PixelRect(bridge_.place);
+    if (geometry() != area) setGeometry(area);
+    if (isVisibleTo(parentWidget()) != bridge_.place.Visible) setVisible(bridge_.place.Visible);
+}
+
+void BridgeView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintBox(painter, PixelRect(15, 15, 2910, 1455), QtColour(bridge_.Face().shape1Fill),
+             QtColour(Black), BodyBorderPixels);
+    for (const FaceLine& line : FaceLines) PaintFaceLine(painter, line);
+}
+
+}  // namespace bridging::ui

@@ -1,0 +1,46 @@
+// The face of one bridge: its body, separator lines and port arrows painted,
+// its labels and its spanning-tree root button as widgets, all read from the
+// bridge's state.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "bridge/bridge.h"
+
+class QLabel;
+class QPushButton;
+
+namespace bridging::ui {
+
+class BridgeView : public QWidget {
+    Q_OBJECT
+
+public:
+    // `index` names the view's objects ("Bridge1_2_btnSpanTree").
+    BridgeView(const Bridge& bridge, int index, QWidget* parent);
+
+    // Brings place, visibility, texts and colours up to date with the bridge.
+    void refresh();
+
+    QPushButton& btnSpanTree() { return *btnSpanTree_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* AddLabel(const char* name, float left, float top, float width, float height,
+                     double points, bool centred);
+
+    const Bridge& bridge_;
+    QLabel* lblPortA_;
+    QLabel* lblBestRealA_;
+    QLabel* lblPort0Cost_;
+    QLabel* lblName_;
+    QLabel* lblPortB_;
+    QLabel* lblBestRealB_;
+    QLabel* lblPort1Cost_;
+    QPushButton* btnSpanTree_;
+};
+
+}  // namespace bridging::ui

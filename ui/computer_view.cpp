@@ -1,0 +1,57 @@
+// Drawing of a station's face at its design positions (twips inside the station).
+// The station's own area is left unpainted: it is the window's face colour anyway,
+// and so the segment that runs through the lower part of that area stays in view.
+#include "ui/computer_view.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include "ui/face_qt.h"
+
+namespace bridging::ui {
+namespace {
+
+constexpr ColourCode FrameRed = 0x00000080;
+constexpr int FrameBorderPixels = 10;
+constexpr int DropLinePixels = 6;
+
+}  // namespace
+
+ComputerView::ComputerView(const Computer& computer, int index, QWidget* parent)
+    : QWidget(parent), computer_(computer) {
+    const QString name = QStringLiteral("Computer1_%1").arg(index);
+    const QString letter = QString(QChar(u'A' + index));
+    setObjectName(name);
+    setAccessibleName(QStringLiteral("Station %1").arg(letter));
+
+    command1_ = new QPushButton(this);
+    command1_->setObjectName(name + QStringLiteral("_Command1"));
+    command1_->setGeometry(PixelRect(240, 240, 700, 495));
+    command1_->setFont(FaceFont(16.5, true));
+    command1_->setAccessibleName(QStringLiteral("Make station %1 the destination").arg(letter));
+
+    btnKeys_ = new QPushButton(this);
+    btnKeys_->setObjectName(name + QStringLiteral("_btnKeys"));
+    btnKeys_->setGeometry(PixelRect(0, 840, 1200, 375));
+    btnKeys_->setFont(FaceFont(13.5));
+    btnKeys_->setAccessibleName(QStringLiteral("Send from station %1").arg(letter));
+    refresh();
+}
+
+void ComputerView::refresh() {
+    ShowButtonFace(*command1_, computer_.Command1());
+    ShowButtonFace(*btnKeys_, computer_.btnKeys());
+    const QRect area = PixelRect(computer_.place);
+    if (geometry() != area) setGeometry(area);
+    if (isVisibleTo(parentWidget()) != computer_.place.Visible) setVisible(computer_.place.Visible);
+}
+
+void ComputerView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintBox(painter, PixelRect(195, 240, 795, 615), QColor(), QtColour(FrameRed),
+             FrameBorderPixels);
+    painter.setPen(QPen(Qt::black, DropLinePixels, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(PixelPoint(600, 1200), PixelPoint(600, 1560));
+}
+
+}  // namespace bridging::ui

@@ -1,0 +1,35 @@
+// The face of one station: the dark red frame and the drop line painted, the
+// letter and Send buttons as widgets, all read from the station's state.
+#pragma once
+
+#include <QWidget>
+
+#include "stations/computer.h"
+
+class QPushButton;
+
+namespace bridging::ui {
+
+class ComputerView : public QWidget {
+    Q_OBJECT
+
+public:
+    // `index` is the station's element index: 0 is station A.
+    ComputerView(const Computer& computer, int index, QWidget* parent);
+
+    // Brings place, visibility, captions and colours up to date with the station.
+    void refresh();
+
+    QPushButton& Command1() { return *command1_; }
+    QPushButton& btnKeys() { return *btnKeys_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Computer& computer_;
+    QPushButton* command1_;
+    QPushButton* btnKeys_;
+};
+
+}  // namespace bridging::ui

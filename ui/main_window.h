@@ -1,0 +1,75 @@
+// The program's window: the control column, the network's elements and the
+// moving frames, bound to the window's logic (`Demo`). Every user action and
+// every tick runs the core's handler and then refresh(), which redraws from the
+// core; the window keeps widgets, not state.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "driver/demo.h"
+#include "driver/platform.h"
+#include "ui/network_picture.h"
+#include "ui/platform_qt.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace bridging::ui {
+
+class BridgeView;
+class ComputerView;
+class TokenLayer;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Runs Form_Load, so the window is ready to be shown.
+    MainWindow();
+
+    // Reads the core and brings every widget and painted element up to date.
+    void refresh();
+
+    const Demo& demo() const { return demo_; }
+    QTimer& tickTimer() { return timer_.Timer(); }
+
+public slots:
+    // One tick of Timer1.
+    void onTick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateNetwork();
+    void ChainFocus();
+    void ShowControls();
+    void ShowNetwork();
+    QPushButton* AddButton(const char* name, float left, float top, float width, float height,
+                           void (Demo::*click)());
+
+    QtTickTimer timer_;
+    QtModalMessage message_;
+    FixedSeedRandom random_;
+    Demo demo_;
+    // The network as last painted, only to know when to paint it again.
+    NetworkPicture paintedNetwork_;
+
+    QComboBox* combo1_ = nullptr;
+    QPushButton* btnPause_ = nullptr;
+    QPushButton* btnKill_ = nullptr;
+    QPushButton* btnCost_ = nullptr;
+    QPushButton* btnReset_ = nullptr;
+    QCheckBox* chkLearn_ = nullptr;
+    QCheckBox* chkForward_ = nullptr;
+    QLabel* debugNote_ = nullptr;
+    std::array<BridgeView*, BridgeCount> bridges_{};
+    std::array<ComputerView*, ComputerCount> computers_{};
+    TokenLayer* tokens_ = nullptr;
+};
+
+}  // namespace bridging::ui

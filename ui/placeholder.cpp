@@ -1,1 +1,0 @@
-// Binding of the core to Qt; filled in with the window.
