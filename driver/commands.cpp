@@ -88,7 +88,8 @@ void Demo::ShuffleBridgeNumbers() {
         const int b = DrawBelow(random_, BridgeCount);
         std::swap(order[static_cast<std::size_t>(a)], order[static_cast<std::size_t>(b)]);
     }
-    for (int j = 0; j < BridgeCount; ++j) Bridge1[j].SetBridgeNumber(order[static_cast<std::size_t>(j)] + 1);
+    for (int j = 0; j < BridgeCount; ++j)
+        Bridge1[j].SetBridgeNumber(order[static_cast<std::size_t>(j)] + 1);
 }
 
 void Demo::chkLearn_Click() {

@@ -129,17 +129,11 @@ private:
     // Shows a dispatcher message and waits for OK; MessageOpen() holds meanwhile.
     void ShowMessage(const std::string& text);
 
-    // The tick's work on one shown token, in the order of the tick's steps.
-    void MoveToken(Packet& token);
+    // The tick's tests of one shown token after its move, in the tick's order.
     void TestSegmentEnds(Packet& token);
     void TestJunctions(Packet& token);
     void TestBridgesAndLinkEnds(Packet& token);
     void TestComputers(Packet& token);
-
-    // LaunchPacket's placing of a taken token; false when no segment lies below the computer.
-    bool PlaceAtComputer(Packet& token, std::int16_t iIndex);
-    void PlaceAtBridge(Packet& token, std::int16_t iIndex, std::int16_t iDirection);
-    void PlaceOnLink(Packet& token, std::int16_t iIndex, std::int16_t iDirection, std::int16_t iEnd);
 
     // Renumber's two random steps.
     void DrawPortCosts();

@@ -70,6 +70,34 @@ void SetDirection(Packet& token, std::int16_t iDirection) {
     }
 }
 
+// On the segment under the station; false when there is none.
+bool PlaceAtComputer(Packet& token, const Placement& station,
+                     const std::array<LineFace, LineCount>& segments) {
+    token.place.Left = station.Left;
+    const int segment = SegmentBelow(segments, station.Top);
+    if (segment < 0) return false;
+    token.place.Top = segments[segment].Y1 - geometry::AboveLine;
+    return true;
+}
+
+void PlaceAtBridge(Packet& token, const Placement& bridge, std::int16_t iDirection) {
+    if (iDirection == DirUp) token.place.Top = bridge.Top - geometry::AboveBridgeTop;
+    if (iDirection == DirDown) token.place.Top = bridge.Top + geometry::BelowBridgeTop;
+    token.place.Left = bridge.Left + geometry::IntoBridgeFirst;
+    token.place.Left = token.place.Left + geometry::IntoBridgeThen;
+}
+
+// A vertical copy starts at the link line's end it leaves; a horizontal one at
+// the named end, on the segment there.
+void PlaceOnLink(Packet& token, const LineFace& link, std::int16_t iDirection, std::int16_t iEnd) {
+    if (IsVertical(iDirection)) {
+        token.place.Top = (iDirection == DirDown ? link.Y1 : link.Y2) - geometry::AboveLine;
+    } else {
+        token.place.Top = (iEnd == EndTop ? link.Y1 : link.Y2) - geometry::AboveLine;
+    }
+    token.place.Left = link.X1 - geometry::LeftOfLink;
+}
+
 }  // namespace
 
 void Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
@@ -91,46 +119,16 @@ void Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t 
     token.place.Visible = true;
     SetDirection(token, iDirection);
     if (iOrigin == OriginComputer) {
-        if (!PlaceAtComputer(token, iIndex)) {
+        if (!PlaceAtComputer(token, Computer1[iIndex].place, lneNetA)) {
             ShowMessage("Can't find Segment below Computer");
             // Nothing gives the token a height: give it back to the pool.
             token.place.Visible = false;
         }
     } else if (iOrigin == OriginBridge) {
-        PlaceAtBridge(token, iIndex, iDirection);
+        PlaceAtBridge(token, Bridge1[iIndex].place, iDirection);
     } else {
-        PlaceOnLink(token, iIndex, iDirection, iEnd);
+        PlaceOnLink(token, Line1[iIndex], iDirection, iEnd);
     }
-}
-
-bool Demo::PlaceAtComputer(Packet& token, std::int16_t iIndex) {
-    const Placement& station = Computer1[iIndex].place;
-    token.place.Left = station.Left;
-    const int segment = SegmentBelow(lneNetA, station.Top);
-    if (segment < 0) return false;
-    token.place.Top = lneNetA[segment].Y1 - geometry::AboveLine;
-    return true;
-}
-
-void Demo::PlaceAtBridge(Packet& token, std::int16_t iIndex, std::int16_t iDirection) {
-    const Placement& bridge = Bridge1[iIndex].place;
-    if (iDirection == DirUp) token.place.Top = bridge.Top - geometry::AboveBridgeTop;
-    if (iDirection == DirDown) token.place.Top = bridge.Top + geometry::BelowBridgeTop;
-    token.place.Left = bridge.Left + geometry::IntoBridgeFirst;
-    token.place.Left = token.place.Left + geometry::IntoBridgeThen;
-}
-
-// A vertical copy starts at the link line's end it leaves; a horizontal one at
-// the named end, on the segment there.
-void Demo::PlaceOnLink(Packet& token, std::int16_t iIndex, std::int16_t iDirection,
-                       std::int16_t iEnd) {
-    const LineFace& link = Line1[iIndex];
-    if (IsVertical(iDirection)) {
-        token.place.Top = (iDirection == DirDown ? link.Y1 : link.Y2) - geometry::AboveLine;
-    } else {
-        token.place.Top = (iEnd == EndTop ? link.Y1 : link.Y2) - geometry::AboveLine;
-    }
-    token.place.Left = link.X1 - geometry::LeftOfLink;
 }
 
 void Demo::ShowMessage(const std::string& text) {
@@ -150,7 +148,9 @@ void Demo::Computer1_zPacketGo(int Index, Packet& pkt) {
     LaunchPacket(pkt, index, OriginComputer, DirRight, 0);
 }
 
-void Demo::Computer1_zSetSource(int Index) { iSelectedStation_ = static_cast<std::int16_t>(Index + 1); }
+void Demo::Computer1_zSetSource(int Index) {
+    iSelectedStation_ = static_cast<std::int16_t>(Index + 1);
+}
 
 void Demo::Bridge1_zBridgeTx(int Index, Packet& pktTx, std::int16_t iDirection) {
     LaunchPacket(pktTx, static_cast<std::int16_t>(Index), OriginBridge, iDirection, 0);

@@ -35,6 +35,12 @@ bool UnderBridge(const Placement& p, const Placement& bridge) {
     return std::abs(p.Left - bridge.Left - g::IntoBridge) < g::ArrivalWidth;
 }
 
+// The offset is a double: the sum is formed in double and stored as a single.
+void MoveToken(Packet& token) {
+    token.place.Left = static_cast<float>(token.place.Left + token.XOffset());
+    token.place.Top = token.place.Top + token.YOffset();
+}
+
 }  // namespace
 
 void Demo::Timer1_Timer() {
@@ -60,19 +66,14 @@ void Demo::Timer1_Timer() {
     });
 }
 
-void Demo::MoveToken(Packet& token) {
-    token.place.Left = static_cast<float>(token.place.Left + token.XOffset());
-    token.place.Top = token.place.Top + token.YOffset();
-}
-
 // The only way a horizontal token ends, apart from Kill.
 void Demo::TestSegmentEnds(Packet& token) {
     const Placement& p = token.place;
     for (int k = 0; k < SegmentsWithEnds; ++k) {
         const LineFace& segment = lneNetA[k];
         if (!segment.Visible) continue;
-        const bool onSegment =
-            std::abs(p.Top - (segment.Y1 - g::AboveLine)) < g::OnSegmentHeight && token.YOffset() == 0;
+        const bool onSegment = std::abs(p.Top - (segment.Y1 - g::AboveLine)) < g::OnSegmentHeight &&
+                               token.YOffset() == 0;
         const bool beyondEnd =
             p.Left < segment.X1 - g::SegmentEndInset || p.Left > segment.X2 - g::SegmentEndInset;
         if (onSegment && beyondEnd) token.place.Visible = false;
@@ -121,7 +122,8 @@ void Demo::TestBridgesAndLinkEnds(Packet& token) {
         const Placement& p = token.place;
         const bool under = UnderLink(p, link, g::ArrivalWidth);
         const auto index = static_cast<std::int16_t>(k);
-        if (under && token.YOffset() < 0 && std::abs(CentreHeight(p) - link.Y1) < g::LinkEndHeight) {
+        if (under && token.YOffset() < 0 &&
+            std::abs(CentreHeight(p) - link.Y1) < g::LinkEndHeight) {
             LaunchPacket(token, index, OriginLink, DirLeft, EndTop);
             LaunchPacket(token, index, OriginLink, DirRight, EndTop);
             token.place.Visible = false;

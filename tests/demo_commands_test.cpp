@@ -108,7 +108,8 @@ TEST_F(DemoTest, RenumberWithTheProgramsOwnGeneratorGivesAPermutation) {
         }
         EXPECT_EQ(seen, (std::array<int, 6>{1, 1, 1, 1, 1, 1}));
         for (int i = 0; i < 4; ++i) {
-            for (int j = i + 1; j < 4; ++j) EXPECT_NE(own.Bridge1[i].PortACost(), own.Bridge1[j].PortACost());
+            for (int j = i + 1; j < 4; ++j)
+                EXPECT_NE(own.Bridge1[i].PortACost(), own.Bridge1[j].PortACost());
         }
     }
 }

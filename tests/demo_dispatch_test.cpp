@@ -108,7 +108,9 @@ TEST_F(DemoTest, LinkCopiesKeepEveryFrameField) {
 TEST_F(DemoTest, StationWithoutSegmentGivesItsTokenBack) {
     Build("Two");
     std::vector<bool> shownWhileOpen;
-    message.whileOpen = [&] { shownWhileOpen.push_back(demo.Packet1[0].place.Visible && demo.MessageOpen()); };
+    message.whileOpen = [&] {
+        shownWhileOpen.push_back(demo.Packet1[0].place.Visible && demo.MessageOpen());
+    };
     demo.Computer1_btnKeys_Click(0);
     EXPECT_EQ(message.texts, (std::vector<std::string>(2, "Can't find Segment below Computer")));
     EXPECT_EQ(shownWhileOpen, (std::vector<bool>{true, true}));

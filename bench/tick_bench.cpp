@@ -1,0 +1,119 @@
+// What one tick costs with a full pool in the largest network, and what one
+// frame's whole road through "One Bridge" costs, tick by tick.
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+#include "driver/demo.h"
+
+namespace {
+
+using namespace bridging;
+
+struct SilentMessage : ModalMessage {
+    void ShowMessage(const std::string&) override {}
+};
+
+struct FlagTimer : TickTimer {
+    bool enabled = false;
+    bool Enabled() const override { return enabled; }
+    void SetEnabled(bool value) override { enabled = value; }
+};
+
+struct Window {
+    SilentMessage message;
+    FlagTimer timer;
+    FixedSeedRandom random;
+    Demo demo{message, timer, random};
+
+    explicit Window(const std::string& scenario) {
+        demo.Form_Load();
+        demo.SetCombo1Text(scenario);
+        demo.SetChkLearn(1);
+        demo.SetChkForward(1);
+    }
+};
+
+struct Token {
+    float left;
+    float top;
+    int dx;
+    int dy;
+};
+
+// Sixteen tokens in "Full Network" that a tick moves and tests against every
+// segment, link line, bridge and station without any of them arriving
+// anywhere: eight on segment 2 (some passing stations C and D) and eight on
+// link lines 0 and 5, away from the bridges' edges and the lines' ends.
+constexpr std::array<Token, PoolSize> FullPool = {{{4000, 9260, 200, 0},
+                                                   {4500, 9260, -200, 0},
+                                                   {5000, 9260, 200, 0},
+                                                   {5500, 9260, -200, 0},
+                                                   {8000, 9260, 200, 0},
+                                                   {8500, 9260, -200, 0},
+                                                   {9000, 9260, 200, 0},
+                                                   {9500, 9260, -200, 0},
+                                                   {1880, 4200, 0, 200},
+                                                   {1880, 4600, 0, 200},
+                                                   {1880, 8000, 0, -200},
+                                                   {1880, 8400, 0, -200},
+                                                   {11960, 2200, 0, 200},
+                                                   {11960, 2600, 0, 200},
+                                                   {11960, 7500, 0, -200},
+                                                   {11960, 8000, 0, -200}}};
+
+void FillPool(Demo& demo) {
+    for (int k = 0; k < PoolSize; ++k) {
+        Packet& p = demo.Packet1[k];
+        p.SetDestination(k % 6 + 1);
+        p.SetSource(1);
+        p.SetXOffset(FullPool[k].dx);
+        p.SetYOffset(FullPool[k].dy);
+        p.place.Left = FullPool[k].left;
+        p.place.Top = FullPool[k].top;
+        p.place.Visible = true;
+    }
+}
+
+// Each iteration puts the tokens back where they stood (a few stores, part of
+// the figure) so that every tick sees the same scene.
+void BM_TickFullPool(benchmark::State& state) {
+    Window w("Full Network");
+    FillPool(w.demo);
+    std::array<Placement, PoolSize> start{};
+    for (int k = 0; k < PoolSize; ++k) start[k] = w.demo.Packet1[k].place;
+    for (auto _ : state) {
+        w.demo.Timer1_Timer();
+        for (int k = 0; k < PoolSize; ++k) w.demo.Packet1[k].place = start[k];
+        benchmark::ClobberMemory();
+    }
+    int shown = 0;
+    for (const Packet& p : w.demo.Packet1) shown += p.place.Visible ? 1 : 0;
+    if (shown != PoolSize) state.SkipWithError("a token arrived somewhere");
+}
+BENCHMARK(BM_TickFullPool);
+
+// Station A sends to C; the tick runs until every copy is gone (47 ticks).
+void BM_OneBridgeRoad(benchmark::State& state) {
+    Window w("One Bridge");
+    w.demo.Computer1_Command1_Click(2);
+    auto anyShown = [&] {
+        for (const Packet& p : w.demo.Packet1) {
+            if (p.place.Visible) return true;
+        }
+        return false;
+    };
+    long ticks = 0;
+    for (auto _ : state) {
+        w.demo.Computer1_btnKeys_Click(0);
+        while (anyShown()) {
+            w.demo.Timer1_Timer();
+            ++ticks;
+        }
+    }
+    state.counters["ticks_per_road"] =
+        benchmark::Counter(static_cast<double>(ticks) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_OneBridgeRoad);
+
+}  // namespace
