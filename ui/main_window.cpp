@@ -35,7 +35,7 @@ void ShowCheckBoxFace(QCheckBox& box, const CheckBoxFace& face) {
 
 }  // namespace
 
-MainWindow::MainWindow() : message_(*this, timer_), demo_(message_, timer_, random_) {
+MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
     setObjectName(QStringLiteral("Demo"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setFont(FaceFont(13.5));
@@ -48,6 +48,13 @@ MainWindow::MainWindow() : message_(*this, timer_), demo_(message_, timer_, rand
 
     demo_.Form_Load();
     refresh();
+}
+
+// The widgets outlive the core: they are destroyed with the QWidget base, and a
+// widget that loses focus on the way (the scenario list's text) still signals.
+MainWindow::~MainWindow() {
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+    timer_.Timer().disconnect(this);
 }
 
 QPushButton* MainWindow::AddButton(const char* name, float left, float top, float width,
@@ -179,6 +186,10 @@ void MainWindow::ShowControls() {
         }
         const QString text = QtText(combo.text);
         if (combo1_->currentText() != text) combo1_->setEditText(text);
+        // A typed name selects its entry, so that leaving the text field (which
+        // picks the entry that the text names) does not count as a pick.
+        const int entry = combo1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (entry >= 0 && entry != combo1_->currentIndex()) combo1_->setCurrentIndex(entry);
     }
     ShowCaption(*btnPause_, demo_.btnPause().caption);
     ShowCaption(*btnKill_, demo_.btnKill().caption);

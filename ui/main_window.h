@@ -29,6 +29,7 @@ class MainWindow : public QWidget {
 public:
     // Runs Form_Load, so the window is ready to be shown.
     MainWindow();
+    ~MainWindow() override;
 
     // Reads the core and brings every widget and painted element up to date.
     void refresh();

@@ -1,6 +1,7 @@
 // The Qt timer and message box behind the window's logic.
 #include "ui/platform_qt.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -24,11 +25,10 @@ void QtTickTimer::SetEnabled(bool enabled) {
 }
 
 void QtModalMessage::ShowMessage(const std::string& text) {
-    QTimer& timer = timer_.Timer();
-    const bool ticking = timer.isActive();
-    timer.stop();
-    QMessageBox::information(&window_, QString(), QtText(text));
-    if (ticking) timer.start();
+    // Named explicitly: Qt leaves an empty title empty on some platforms.
+    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), QtText(text),
+                    QMessageBox::Ok, &window_);
+    box.exec();
     // What the box covered was painted in the middle of the action that opened
     // it; paint it again from the state that action leaves.
     window_.update();

@@ -25,16 +25,15 @@ private:
 };
 
 // A modal information box with an OK button and the application's name as title.
-// The tick timer is held while it is open: a box can open in the middle of a
-// tick, and a tick run from the box's event loop would run inside that one.
+// Ticks that fall due while it is open reach the window's logic, which ignores
+// them until the box is closed.
 class QtModalMessage : public ModalMessage {
 public:
-    QtModalMessage(QWidget& window, QtTickTimer& timer) : window_(window), timer_(timer) {}
+    explicit QtModalMessage(QWidget& window) : window_(window) {}
     void ShowMessage(const std::string& text) override;
 
 private:
     QWidget& window_;
-    QtTickTimer& timer_;
 };
 
 }  // namespace bridging::ui
