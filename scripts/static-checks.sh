@@ -30,9 +30,11 @@ if [ ! -f "$build/compile_commands.json" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 fi
 # The window's sources include the meta-object code that Qt's moc generates.
-mapfile -t autogen < <(cmake --build "$build" --target help | sed -n 's/^\.\.\. \(.*_autogen\)$/\1/p')
-if [ ${#autogen[@]} -gt 0 ]; then
-  cmake --build "$build" -j "$jobs" --target "${autogen[@]}" >/dev/null
+mapfile -t autogen < <(cmake --build "$build" --target help 2>/dev/null | sed -n 's/^\.\.\. \(.*_autogen\)$/\1/p')
+if [ ${#autogen[@]} -gt 0 ] &&
+  ! cmake --build "$build" -j "$jobs" --target "${autogen[@]}" >"$build/autogen.log" 2>&1; then
+  cat "$build/autogen.log"
+  exit 1
 fi
 
 echo "== clang-tidy: ${#units[@]} files"
