@@ -4,7 +4,7 @@ PRESET ?= dev
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: deps configure build test run bench clean
+.PHONY: deps configure build test run bench package fuzz lint clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,6 +24,21 @@ run: build
 bench:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@build/release/bench/core_bench --benchmark_min_time=0.5
+
+# A Debian package of the optimised build, in build/release/package.
+package:
+	@BRIDGING_EXTRA_PACKAGES="dpkg-dev file" scripts/install-deps.sh
+	@$(MAKE) --no-print-directory build PRESET=release
+	@cd build/release && cpack -G DEB -B package
+
+# libFuzzer targets, built with clang in build/fuzz; each runs FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz.sh
+
+# clang-format and clang-tidy over every tracked source file.
+lint:
+	@scripts/static-checks.sh
 
 clean:
 	rm -rf build

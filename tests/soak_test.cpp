@@ -1,0 +1,458 @@
+// A long seeded run of the main window's logic: random user actions (every
+// command and switch, scenarios picked and typed, letters, Send and root buttons)
+// between timer ticks, with the invariants that a fault would break checked after
+// every step.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <exception>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "driver/demo.h"
+
+namespace bridging {
+namespace {
+
+constexpr int Steps = 200'000;
+
+struct CountingMessage : ModalMessage {
+    std::map<std::string, int> shown;
+    int total = 0;
+    void ShowMessage(const std::string& text) override {
+        ++shown[text];
+        ++total;
+    }
+};
+
+struct FlagTimer : TickTimer {
+    bool enabled = false;
+    bool Enabled() const override { return enabled; }
+    void SetEnabled(bool value) override { enabled = value; }
+};
+
+// What the user does; a tick is the timer firing, which only happens while it runs.
+enum class Action {
+    Tick,
+    Send,
+    Letter,
+    RootButton,
+    Learning,
+    Forwarding,
+    Pause,
+    Kill,
+    Renumber,
+    Reset,
+    PickScenario,
+    TypeScenario,
+};
+
+struct WeightedAction {
+    Action action;
+    int weight;
+};
+
+// Mostly ticks, so that frames travel, storm around the loops and run the pool out.
+constexpr std::array<WeightedAction, 12> Mix = {{
+    {Action::Tick, 700},
+    {Action::Send, 80},
+    {Action::Letter, 40},
+    {Action::RootButton, 60},
+    {Action::Learning, 25},
+    {Action::Forwarding, 30},
+    {Action::Pause, 6},
+    {Action::Kill, 8},
+    {Action::Renumber, 8},
+    {Action::Reset, 8},
+    {Action::PickScenario, 15},
+    {Action::TypeScenario, 10},
+}};
+
+// The names as typed: the five exact ones, and near misses that match none.
+const std::vector<std::string> TypedNames = {
+    "One Bridge", "Two Bridges", "Two Manual", "Four Bridges",  "Full Network",
+    "one bridge", "Two",         "Full Netw",  "Four Bridges ", "",
+};
+
+const char* NameOf(Action action) {
+    switch (action) {
+        case Action::Tick:
+            return "tick";
+        case Action::Send:
+            return "Send";
+        case Action::Letter:
+            return "letter";
+        case Action::RootButton:
+            return "root button";
+        case Action::Learning:
+            return "Learning";
+        case Action::Forwarding:
+            return "Forwarding";
+        case Action::Pause:
+            return "Pause";
+        case Action::Kill:
+            return "Kill";
+        case Action::Renumber:
+            return "Renumber";
+        case Action::Reset:
+            return "Reset";
+        case Action::PickScenario:
+            return "scenario picked";
+        case Action::TypeScenario:
+            return "scenario typed";
+    }
+    return "?";
+}
+
+struct Figures {
+    std::map<Action, int> actions;
+    int ticks = 0;
+    int framesSent = 0;
+    int spanningTreeRounds = 0;
+    int deliveries = 0;
+    long long tokenTicks = 0;
+    int mostTokensShown = 0;
+    int builds = 0;
+};
+
+class Soak {
+public:
+    Soak() : demo_(message_, timer_, random_) {
+        demo_.Form_Load();
+        CheckAfterBuild("start-up");
+    }
+
+    void Run(int steps) {
+        for (step_ = 0; step_ < steps && !::testing::Test::HasFailure(); ++step_) {
+            const Action action = Choose();
+            ++figures_.actions[action];
+            try {
+                Do(action);
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << Where(action) << ": exception escaped: " << e.what();
+            } catch (...) {
+                ADD_FAILURE() << Where(action) << ": unknown exception escaped";
+            }
+            CheckAlways(action);
+        }
+    }
+
+    void Report() const {
+        int userActions = 0;
+        for (const auto& [action, count] : figures_.actions) {
+            if (action != Action::Tick) userActions += count;
+        }
+        std::cout << "soak: " << step_ << " steps, " << userActions << " user actions, "
+                  << figures_.ticks << " ticks run, " << figures_.framesSent << " frames sent, "
+                  << figures_.spanningTreeRounds << " root-button rounds, " << figures_.deliveries
+                  << " deliveries, " << figures_.builds << " builds\n"
+                  << "soak: " << message_.total << " messages";
+        for (const auto& [text, count] : message_.shown)
+            std::cout << ", " << count << " \"" << text << "\"";
+        std::cout << "; " << figures_.tokenTicks << " token moves, at most "
+                  << figures_.mostTokensShown << " tokens shown at once\n";
+        ::testing::Test::RecordProperty("steps", step_);
+        ::testing::Test::RecordProperty("user_actions", userActions);
+        ::testing::Test::RecordProperty("ticks", figures_.ticks);
+        ::testing::Test::RecordProperty("frames_sent", figures_.framesSent);
+        ::testing::Test::RecordProperty("messages", message_.total);
+        ::testing::Test::RecordProperty("token_moves", static_cast<int>(figures_.tokenTicks));
+    }
+
+    const Figures& figures() const { return figures_; }
+    const CountingMessage& messages() const { return message_; }
+
+private:
+    int Below(int n) { return std::min(n - 1, static_cast<int>(actionRandom_.Next() * n)); }
+
+    Action Choose() {
+        int total = 0;
+        for (const auto& m : Mix) total += m.weight;
+        int pick = Below(total);
+        for (const auto& m : Mix) {
+            if (pick < m.weight) return m.action;
+            pick -= m.weight;
+        }
+        return Action::Tick;
+    }
+
+    // A user can only press what the window shows.
+    template <typename Element>
+    std::vector<int> Shown(const Element& elements) const {
+        std::vector<int> shown;
+        for (int k = 0; k < static_cast<int>(elements.size()); ++k) {
+            if (elements[k].place.Visible) shown.push_back(k);
+        }
+        return shown;
+    }
+
+    int AnyOf(const std::vector<int>& indices) {
+        return indices.empty()
+                   ? -1
+                   : indices[static_cast<std::size_t>(Below(static_cast<int>(indices.size())))];
+    }
+
+    void Do(Action action) {
+        switch (action) {
+            case Action::Tick:
+                if (timer_.enabled) {
+                    demo_.Timer1_Timer();
+                    ++figures_.ticks;
+                    CountTokens();
+                } else if (Below(20) == 0) {
+                    // A paused window is resumed sooner or later.
+                    demo_.btnPause_Click();
+                }
+                break;
+            case Action::Send:
+                if (const int k = AnyOf(Shown(demo_.Computer1)); k >= 0) {
+                    if (demo_.Computer1[k].Number() < Computer::Marked) ++figures_.framesSent;
+                    demo_.Computer1_btnKeys_Click(k);
+                }
+                break;
+            case Action::Letter:
+                if (const int k = AnyOf(Shown(demo_.Computer1)); k >= 0) {
+                    demo_.Computer1_Command1_Click(k);
+                    EXPECT_EQ(demo_.iSelectedStation(), k + 1) << Where(action);
+                }
+                break;
+            case Action::RootButton:
+                if (const int k = AnyOf(Shown(demo_.Bridge1)); k >= 0) {
+                    demo_.Bridge1_btnSpanTree_Click(k);
+                    ++figures_.spanningTreeRounds;
+                }
+                break;
+            case Action::Learning:
+                demo_.SetChkLearn(1 - demo_.chkLearn().value);
+                break;
+            case Action::Forwarding:
+                demo_.SetChkForward(1 - demo_.chkForward().value);
+                break;
+            case Action::Pause:
+                demo_.btnPause_Click();
+                break;
+            case Action::Kill:
+                demo_.btnKill_Click();
+                CheckPoolEmpty(action);
+                break;
+            case Action::Renumber:
+                demo_.btnCost_Click();
+                CheckAfterRenumber();
+                break;
+            case Action::Reset:
+                demo_.btnReset_Click();
+                CheckPoolEmpty(action);
+                CheckAfterBuild(NameOf(action));
+                break;
+            case Action::PickScenario:
+                demo_.PickCombo1(Below(5));
+                CheckAfterBuild(NameOf(action));
+                break;
+            case Action::TypeScenario:
+                Type(TypedNames[static_cast<std::size_t>(
+                    Below(static_cast<int>(TypedNames.size())))]);
+                break;
+        }
+    }
+
+    // Typing rebuilds on every change of the text: clear it, then one letter at a time.
+    void Type(const std::string& name) {
+        if (!demo_.Combo1().text.empty()) {
+            demo_.SetCombo1Text("");
+            CheckAfterBuild("scenario cleared");
+        }
+        for (std::size_t n = 1; n <= name.size(); ++n) {
+            demo_.SetCombo1Text(name.substr(0, n));
+            CheckAfterBuild("scenario typed");
+        }
+        const auto exact = TypedNames.begin() + 5;
+        const auto known = std::find(TypedNames.begin(), exact, name);
+        if (known != exact) {
+            EXPECT_EQ(demo_.iScenario(), known - TypedNames.begin() + 1)
+                << Where(Action::TypeScenario);
+        } else {
+            // A text that names no scenario shows no network at all.
+            EXPECT_TRUE(Shown(demo_.Bridge1).empty() && Shown(demo_.Computer1).empty())
+                << Where(Action::TypeScenario) << " \"" << name << "\"";
+        }
+    }
+
+    void CountTokens() {
+        int shown = 0;
+        for (const Packet& token : demo_.Packet1) shown += token.place.Visible ? 1 : 0;
+        figures_.tokenTicks += shown;
+        figures_.mostTokensShown = std::max(figures_.mostTokensShown, shown);
+        for (int k = 0; k < ComputerCount; ++k) {
+            const bool marked = demo_.Computer1[k].Number() == Computer::Marked;
+            if (marked && !marked_[k]) ++figures_.deliveries;
+            marked_[k] = marked;
+        }
+    }
+
+    std::string Where(Action action) const {
+        return "step " + std::to_string(step_) + " (" + NameOf(action) + ", scenario \"" +
+               demo_.Combo1().text + "\")";
+    }
+
+    void CheckAlways(Action action) {
+        const std::string where = Where(action);
+        EXPECT_FALSE(demo_.MessageOpen()) << where;
+        EXPECT_EQ(timer_.enabled, demo_.btnPause().caption == "Pause") << where;
+        EXPECT_GE(demo_.iSelectedStation(), 1) << where;
+        EXPECT_LE(demo_.iSelectedStation(), 6) << where;
+        // Every visible station stands above a segment, so it always finds one.
+        EXPECT_EQ(message_.shown.count("Can't find Segment below Computer"), 0u) << where;
+        CheckTokens(where);
+        CheckStations(where);
+        CheckBridges(where);
+    }
+
+    void CheckTokens(const std::string& where) {
+        for (int k = 0; k < PoolSize; ++k) {
+            const Packet& token = demo_.Packet1[k];
+            if (!token.place.Visible) continue;
+            const double dx = token.XOffset();
+            const int dy = token.YOffset();
+            const bool horizontal = (dx == 200 || dx == -200) && dy == 0;
+            const bool vertical = dx == 0 && (dy == 200 || dy == -200);
+            EXPECT_TRUE(horizontal != vertical)
+                << where << ": token " << k << " moves by (" << dx << ", " << dy << ")";
+            // Tokens that run off every line are retired, none travels for ever.
+            EXPECT_TRUE(token.place.Left > -4000 && token.place.Left < Demo::ClientWidth + 4000 &&
+                        token.place.Top > -4000 && token.place.Top < Demo::ClientHeight + 4000)
+                << where << ": token " << k << " at (" << token.place.Left << ", "
+                << token.place.Top << ")";
+            const std::int16_t destination = token.Destination();
+            EXPECT_TRUE(destination >= 0 && destination <= 6) << where << ": token " << k;
+        }
+    }
+
+    void CheckStations(const std::string& where) {
+        for (int k = 0; k < ComputerCount; ++k) {
+            const Computer& station = demo_.Computer1[k];
+            const std::int16_t number = station.Number();
+            EXPECT_TRUE(number == k || number == Computer::Marked) << where << ": station " << k;
+            // The station's own token is shown only during its Send.
+            EXPECT_EQ(station.OwnPacket().place.Top, 2000) << where << ": station " << k;
+        }
+    }
+
+    static void CheckTable(const StationTable& table, const std::string& where, int bridge) {
+        std::array<bool, 9> seen{};
+        for (const std::int16_t entry : table) {
+            if (entry == -1) continue;
+            EXPECT_TRUE(entry >= 1 && entry <= 8)
+                << where << ": bridge " << bridge << " holds " << entry;
+            if (entry < 1 || entry > 8) continue;
+            EXPECT_FALSE(seen[entry])
+                << where << ": bridge " << bridge << " holds " << entry << " twice";
+            seen[entry] = true;
+        }
+    }
+
+    void CheckBridges(const std::string& where) {
+        const bool forwarding = demo_.chkForward().value == 1;
+        for (int k = 0; k < BridgeCount; ++k) {
+            const Bridge& bridge = demo_.Bridge1[k];
+            CheckTable(bridge.PortATable(), where, k);
+            CheckTable(bridge.PortBTable(), where, k);
+            // The switches act on all six bridges at once; Renumber switches learning
+            // off in the bridges and leaves the box as it was.
+            EXPECT_EQ(bridge.bForward(), forwarding) << where << ": bridge " << k;
+            EXPECT_EQ(bridge.bLearn(), demo_.Bridge1[0].bLearn()) << where << ": bridge " << k;
+            if (bridge.bLearn()) {
+                EXPECT_EQ(demo_.chkLearn().value, 1) << where;
+            }
+            // Both ports move together: blocked by the tree, or by the switch.
+            const std::int32_t state = bridge.PortAState();
+            EXPECT_EQ(bridge.PortBState(), state) << where << ": bridge " << k;
+            const std::int32_t open = forwarding ? PortForwarding : PortBlocking;
+            EXPECT_TRUE(state == open || state == PortBlocked)
+                << where << ": bridge " << k << " port state " << state;
+            // The root only ever goes down from the bridge's own number.
+            const double root = bridge.RootBridge().value_or(0);
+            EXPECT_TRUE(root >= 1 && root <= bridge.BridgeNumber())
+                << where << ": bridge " << k << " root " << root;
+        }
+    }
+
+    void CheckPoolEmpty(Action action) {
+        for (int k = 0; k < PoolSize; ++k) {
+            EXPECT_FALSE(demo_.Packet1[k].place.Visible) << Where(action) << ": token " << k;
+        }
+    }
+
+    void CheckAfterBuild(const std::string& what) {
+        ++figures_.builds;
+        const std::string where = "step " + std::to_string(step_) + " (" + what + ")";
+        EXPECT_EQ(demo_.chkLearn().value, 0) << where;
+        EXPECT_EQ(demo_.chkForward().value, 0) << where;
+        for (int k = 0; k < BridgeCount; ++k) {
+            const Bridge& bridge = demo_.Bridge1[k];
+            EXPECT_EQ(bridge.BridgeNumber(), k + 1) << where;
+            EXPECT_EQ(bridge.PortAState(), PortBlocking) << where << ": bridge " << k;
+            EXPECT_EQ(bridge.PortBState(), PortBlocking) << where << ": bridge " << k;
+            EXPECT_FALSE(bridge.bLearn() || bridge.bForward()) << where << ": bridge " << k;
+        }
+    }
+
+    void CheckAfterRenumber() {
+        const std::string where = Where(Action::Renumber);
+        CheckPoolEmpty(Action::Renumber);
+        std::vector<int> numbers;
+        for (int k = 0; k < BridgeCount; ++k) {
+            const Bridge& bridge = demo_.Bridge1[k];
+            numbers.push_back(bridge.BridgeNumber());
+            EXPECT_EQ(bridge.PortACost(), bridge.PortBCost()) << where << ": bridge " << k;
+            EXPECT_TRUE(bridge.PortACost() >= 1 && bridge.PortACost() <= 8) << where;
+            EXPECT_EQ(bridge.PortAState(), PortBlocking) << where << ": bridge " << k;
+            EXPECT_EQ(bridge.PortBState(), PortBlocking) << where << ": bridge " << k;
+            for (const std::int16_t entry : bridge.PortATable()) EXPECT_EQ(entry, -1) << where;
+            for (const std::int16_t entry : bridge.PortBTable()) EXPECT_EQ(entry, -1) << where;
+        }
+        std::sort(numbers.begin(), numbers.end());
+        EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6})) << where;
+        std::vector<int> costs;
+        for (int k = 0; k < 4; ++k) costs.push_back(demo_.Bridge1[k].PortACost());
+        std::sort(costs.begin(), costs.end());
+        EXPECT_EQ(std::adjacent_find(costs.begin(), costs.end()), costs.end())
+            << where << ": bridges 0 to 3 share a cost";
+        EXPECT_EQ(demo_.chkForward().value, 0) << where;
+    }
+
+    CountingMessage message_;
+    FlagTimer timer_;
+    FixedSeedRandom random_;
+    // The user's choices come from a generator of their own, so that Renumber's
+    // draws are the program's fixed sequence.
+    FixedSeedRandom actionRandom_{0x50A6'7E57'0000'0001ULL};
+    Demo demo_;
+    int step_ = 0;
+    Figures figures_;
+    std::array<bool, ComputerCount> marked_{};
+};
+
+TEST(Soak, RandomActionsKeepTheNetworkConsistent) {
+    const auto start = std::chrono::steady_clock::now();
+    Soak soak;
+    soak.Run(Steps);
+    soak.Report();
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << "soak: " << seconds << " s\n";
+
+    // The run must have exercised what it claims to: frames crossed bridges to
+    // their stations, the loops ran the pool out, and every action occurred.
+    const Figures& figures = soak.figures();
+    EXPECT_GT(figures.deliveries, 0);
+    EXPECT_GT(soak.messages().shown.count("Run Out of Packets"), 0u);
+    for (const auto& m : Mix) EXPECT_GT(figures.actions.count(m.action), 0u) << NameOf(m.action);
+}
+
+}  // namespace
+}  // namespace bridging
