@@ -28,17 +28,26 @@ std::size_t NumberLength(const std::string& text, std::size_t start) {
     std::size_t i = start;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return 0;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         std::size_t expDigits = 0;
-        while (j < text.size() && IsDigit(text[j])) { ++j; ++expDigits; }
+        while (j < text.size() && IsDigit(text[j])) {
+            ++j;
+            ++expDigits;
+        }
         if (expDigits > 0) i = j;
     }
     return i - start;
@@ -59,7 +68,8 @@ double ParseNumber(const std::string& text, std::size_t start, std::size_t lengt
         // A negative exponent underflows to zero; anything else is too large to hold.
         const std::string digits(first, last);
         const auto exponentAt = digits.find_first_of("eE");
-        if (exponentAt != std::string::npos && digits.find('-', exponentAt) != std::string::npos) return 0.0;
+        if (exponentAt != std::string::npos && digits.find('-', exponentAt) != std::string::npos)
+            return 0.0;
         throw OverflowError();
     }
     if (error != std::errc() || end != last) return 0.0;
@@ -77,7 +87,8 @@ std::string NumberText(double number) {
     if (number == std::trunc(number) && std::fabs(number) < 1e15) {
         result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(number));
     } else {
-        result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::general, 15);
+        result =
+            std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::general, 15);
     }
     std::string text(buffer, result.ptr);
     std::replace(text.begin(), text.end(), 'e', 'E');

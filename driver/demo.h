@@ -147,8 +147,7 @@ private:
     void Contain(Action&& action) noexcept {
         try {
             action();
-        } catch (const ConversionError&) {
-        }
+        } catch (const ConversionError&) {}
     }
 
     ModalMessage& message_;

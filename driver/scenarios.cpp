@@ -250,11 +250,19 @@ void ShowDefaultNetwork(Demo& d, const Shown& shown) {
 
 void ShowScenario(Demo& d, std::int16_t scenario) {
     switch (scenario) {
-        case 1: ShowTwoSegmentNetwork(d, OneBridgeLinks); break;
+        case 1:
+            ShowTwoSegmentNetwork(d, OneBridgeLinks);
+            break;
         case 2:
-        case 3: ShowTwoSegmentNetwork(d, TwoBridgesLinks); break;
-        case 4: ShowDefaultNetwork(d, FourBridgesShown); break;
-        default: ShowDefaultNetwork(d, FullNetworkShown); break;
+        case 3:
+            ShowTwoSegmentNetwork(d, TwoBridgesLinks);
+            break;
+        case 4:
+            ShowDefaultNetwork(d, FourBridgesShown);
+            break;
+        default:
+            ShowDefaultNetwork(d, FullNetworkShown);
+            break;
     }
 }
 

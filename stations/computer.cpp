@@ -3,9 +3,7 @@
 
 namespace bridging {
 
-Computer::Computer() {
-    packet1_.place = Placement{600, 2000, 1575, 975, true};
-}
+Computer::Computer() { packet1_.place = Placement{600, 2000, 1575, 975, true}; }
 
 void Computer::SetNumber(const Value& vNewValue) {
     const std::int16_t number = ToInt16(DirectNumber(vNewValue));

@@ -14,9 +14,9 @@ namespace bridging {
 class Packet {
 public:
     // Colours by destination station; entries 1 to 6 are the stations' own colours.
-    static constexpr std::array<ColourCode, 9> FillColours = {
-        0x00FFFFFF, 0x00FFC0C0, 0x00FFC0FF, 0x00FFFFC0, 0x00C0FFC0,
-        0x00C0FFFF, 0x00C0C0FF, 0x00C0C0FF, 0x00E0E0E0};
+    static constexpr std::array<ColourCode, 9> FillColours = {0x00FFFFFF, 0x00FFC0C0, 0x00FFC0FF,
+                                                              0x00FFFFC0, 0x00C0FFC0, 0x00C0FFFF,
+                                                              0x00C0C0FF, 0x00C0C0FF, 0x00E0E0E0};
     static constexpr ColourCode BorderGrey = 0x00808080;
 
     Packet();

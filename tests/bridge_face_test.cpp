@@ -32,7 +32,8 @@ TEST(BridgeFace, CreationThenNumberingKeepsCostsAndTables) {
     bridge.SetbLearn(true);
     bridge.SetbForward(true);
     bridge.SetBridgeNumber("4.5 apples");
-    EXPECT_EQ(Shown(bridge), (Texts{"Bridge #4", "Blocking", "Blocking", "0:0", "0:0", " 5", "-3", "4"}));
+    EXPECT_EQ(Shown(bridge),
+              (Texts{"Bridge #4", "Blocking", "Blocking", "0:0", "0:0", " 5", "-3", "4"}));
     EXPECT_EQ(States(bridge), (PortStates{PortBlocking, PortBlocking}));
     EXPECT_EQ(bridge.RootBridge(), 4.0);
     EXPECT_FALSE(bridge.bLearn() || bridge.bForward());
@@ -71,7 +72,8 @@ TEST(BridgeFace, BackColourPaintsBodyPortLabelsAndName) {
     Bridge bridge;
     bridge.SetBackColour(0x0000FF00);
     const BridgeFace& f = bridge.Face();
-    EXPECT_EQ((std::array{f.shape1Fill, f.lblPortA.backColour, f.lblPortB.backColour, f.lblName.backColour}),
+    EXPECT_EQ((std::array{f.shape1Fill, f.lblPortA.backColour, f.lblPortB.backColour,
+                          f.lblName.backColour}),
               (std::array<ColourCode, 4>{0x0000FF00, 0x0000FF00, 0x0000FF00, 0x0000FF00}));
     EXPECT_EQ(f.btnSpanTree.backColour, 0x00FFC0C0);
 }

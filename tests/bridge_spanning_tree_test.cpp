@@ -30,8 +30,8 @@ void Hear(Bridge& bridge, double root, int cost, int sender, std::int16_t port) 
 
 // Total through A, best on A, total through B, best on B.
 std::array<std::int16_t, 4> Costs(const Bridge& bridge) {
-    return {bridge.TotalCostThroughPortA(), bridge.BestCostOnPortA(), bridge.TotalCostThroughPortB(),
-            bridge.BestCostOnPortB()};
+    return {bridge.TotalCostThroughPortA(), bridge.BestCostOnPortA(),
+            bridge.TotalCostThroughPortB(), bridge.BestCostOnPortB()};
 }
 
 using CostFields = std::array<std::int16_t, 4>;
@@ -171,7 +171,8 @@ TEST(SpanningTreeReception, RootNeverBlocksAndShowsZeroCosts) {
         Hear(root, 1, cost, 2, FromB);
     }
     EXPECT_EQ(States(root), (std::array{PortBlocking, PortBlocking}));
-    EXPECT_EQ(Shown(root), (Texts{"Bridge #1", "Blocking", "Blocking", "0:0", "0:0", " 1", " 2", "1"}));
+    EXPECT_EQ(Shown(root),
+              (Texts{"Bridge #1", "Blocking", "Blocking", "0:0", "0:0", " 1", " 2", "1"}));
 }
 
 // Such a frame still recomputes what derives from the stored costs; totals above
@@ -189,7 +190,8 @@ TEST(SpanningTreeReception, HigherRootChangesNoCost) {
     bridge.SetTotalCostThroughPortA(1001);
     bridge.SetTotalCostThroughPortB(1000);
     Hear(bridge, 9, 0, 9, FromA);
-    EXPECT_EQ(bridge.Face().lblBestRealA.text + "|" + bridge.Face().lblBestRealB.text, "X:X|1000:1");
+    EXPECT_EQ(bridge.Face().lblBestRealA.text + "|" + bridge.Face().lblBestRealB.text,
+              "X:X|1000:1");
 }
 
 TEST(SpanningTreeReception, CostSumsBeyondSixteenBitsNeitherThrowNorWrap) {

@@ -25,7 +25,8 @@ protected:
     ComputerTest() {
         computer.zPacketGo = [this](Packet& pkt) {
             sent.push_back({pkt.Source(), pkt.Destination(), pkt.TimeToLive(), pkt.Cost(),
-                            pkt.SpanHistory(), pkt.ContentsText(), pkt.FillColour(), pkt.place.Top});
+                            pkt.SpanHistory(), pkt.ContentsText(), pkt.FillColour(),
+                            pkt.place.Top});
         };
         computer.zSetSource = [this] { ++sourcesSet; };
     }

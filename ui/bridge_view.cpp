@@ -85,7 +85,8 @@ void BridgeView::refresh() {
     ShowLabelFace(*lblPort1Cost_, face.lblPort1Cost);
     ShowButtonFace(*btnSpanTree_, face.btnSpanTree);
 
-    const QString name = QStringLiteral("Spanning-tree root of bridge %1").arg(bridge_.BridgeNumber());
+    const QString name =
+        QStringLiteral("Spanning-tree root of bridge %1").arg(bridge_.BridgeNumber());
     if (btnSpanTree_->accessibleName() != name) {
         btnSpanTree_->setAccessibleName(name);
         setAccessibleName(QStringLiteral("Bridge %1").arg(bridge_.BridgeNumber()));

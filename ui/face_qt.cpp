@@ -83,10 +83,11 @@ void ShowButtonFace(QPushButton& button, const ButtonFace& face) {
     const QColor back = QtColour(face.backColour);
     // A style sheet, because the platform styles shade a palette's button colour.
     button.setStyleSheet(
-        QStringLiteral("QPushButton { background-color: %1; color: black; border: 1px solid #505050;"
-                       " padding: 0px; }"
-                       " QPushButton:focus { border: 2px solid black; }"
-                       " QPushButton:pressed { background-color: %2; }")
+        QStringLiteral(
+            "QPushButton { background-color: %1; color: black; border: 1px solid #505050;"
+            " padding: 0px; }"
+            " QPushButton:focus { border: 2px solid black; }"
+            " QPushButton:pressed { background-color: %2; }")
             .arg(back.name(), back.darker(120).name()));
 }
 

@@ -17,7 +17,8 @@ constexpr ColourCode MarkerBorder = 0x00000000;
 
 void AddShownLines(std::vector<QLine>& lines, const std::array<LineFace, LineCount>& faces) {
     for (const LineFace& line : faces) {
-        if (line.Visible) lines.emplace_back(PixelPoint(line.X1, line.Y1), PixelPoint(line.X2, line.Y2));
+        if (line.Visible)
+            lines.emplace_back(PixelPoint(line.X1, line.Y1), PixelPoint(line.X2, line.Y2));
     }
 }
 

@@ -38,22 +38,22 @@ TEST(Picture, OneBridgeShowsItsElementsWhereTheLayoutPutsThem) {
     // Segments at 3840 and 9660 twips from 2040 to 11100; the link line at 6570;
     // the bridge at (5070, 5880); station A at (4305, 2220), C at (4305, 8040).
     ExpectColours(image, {
-        {"upper segment", 200, 256, SegmentBlack},
-        {"upper segment, 6 px off its centre line", 600, 251, SegmentBlack},
-        {"lower segment", 700, 644, SegmentBlack},
-        {"link line above the bridge", 438, 330, LinkGrey},
-        {"link line below the bridge", 435, 560, LinkGrey},
-        {"left marker of the upper segment", 132, 238, MarkerGreen},
-        {"right marker of the lower segment", 744, 630, MarkerGreen},
-        {"bridge body", 343, 477, BridgeBody},
-        {"bridge border", 340, 440, BridgeBorder},
-        {"station A's letter button", 307, 168, 0x00FFC0C0},
-        {"station A's frame", 327, 201, FrameRed},
-        {"station C's letter button", 307, 556, 0x00FFFFC0},
-        {"station D's letter button", 609, 556, 0x00C0FFC0},
-        {"station A's Send button", 292, 226, 0x00FFC0C0},
-        {"station A's drop line", 327, 240, SegmentBlack},
-    });
+                             {"upper segment", 200, 256, SegmentBlack},
+                             {"upper segment, 6 px off its centre line", 600, 251, SegmentBlack},
+                             {"lower segment", 700, 644, SegmentBlack},
+                             {"link line above the bridge", 438, 330, LinkGrey},
+                             {"link line below the bridge", 435, 560, LinkGrey},
+                             {"left marker of the upper segment", 132, 238, MarkerGreen},
+                             {"right marker of the lower segment", 744, 630, MarkerGreen},
+                             {"bridge body", 343, 477, BridgeBody},
+                             {"bridge border", 340, 440, BridgeBorder},
+                             {"station A's letter button", 307, 168, 0x00FFC0C0},
+                             {"station A's frame", 327, 201, FrameRed},
+                             {"station C's letter button", 307, 556, 0x00FFFFC0},
+                             {"station D's letter button", 609, 556, 0x00C0FFC0},
+                             {"station A's Send button", 292, 226, 0x00FFC0C0},
+                             {"station A's drop line", 327, 240, SegmentBlack},
+                         });
     // Beside the network the window shows its own face colour.
     const QRgb face = window.palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
     EXPECT_EQ(PixelAt(image, 900, 400), face);
@@ -70,19 +70,19 @@ TEST(Picture, FullNetworkShowsAllSixBridgesAndStations) {
     // (11100, 4920), station F at (10980, -180), E at (6840, 5160), bridge 1 at
     // (1020, 5880) on link line 0 at 2520.
     ExpectColours(image, {
-        {"top segment", 600, 96, SegmentBlack},
-        {"middle segment", 500, 452, SegmentBlack},
-        {"bottom segment", 100, 644, SegmentBlack},
-        {"link line of bridge 6", 840, 200, LinkGrey},
-        {"link line of bridge 1", 168, 330, LinkGrey},
-        {"right marker of the top segment", 876, 80, MarkerGreen},
-        {"left marker of the bottom segment", 76, 628, MarkerGreen},
-        {"body of bridge 6", 745, 413, BridgeBody},
-        {"body of bridge 1", 73, 477, BridgeBody},
-        {"station F's letter button", 752, 8, 0x00C0C0FF},
-        {"station E's letter button", 476, 364, 0x00C0FFFF},
-        {"station B's letter button", 652, 168, 0x00FFC0FF},
-    });
+                             {"top segment", 600, 96, SegmentBlack},
+                             {"middle segment", 500, 452, SegmentBlack},
+                             {"bottom segment", 100, 644, SegmentBlack},
+                             {"link line of bridge 6", 840, 200, LinkGrey},
+                             {"link line of bridge 1", 168, 330, LinkGrey},
+                             {"right marker of the top segment", 876, 80, MarkerGreen},
+                             {"left marker of the bottom segment", 76, 628, MarkerGreen},
+                             {"body of bridge 6", 745, 413, BridgeBody},
+                             {"body of bridge 1", 73, 477, BridgeBody},
+                             {"station F's letter button", 752, 8, 0x00C0C0FF},
+                             {"station E's letter button", 476, 364, 0x00C0FFFF},
+                             {"station B's letter button", 652, 168, 0x00FFC0FF},
+                         });
 }
 
 // A forwarding bridge launches its copy out of port B inside its own lower part.
@@ -101,7 +101,8 @@ TEST(Picture, AFrameLeavingABridgeIsDrawnOverIt) {
             const int borderTop = Pixels(token.place.Top + 45);
             if (borderTop <= bodyTop || borderTop + 2 >= bodyBottom) continue;
             const QImage image = Picture(window);
-            EXPECT_EQ(PixelAt(image, Pixels(token.place.Left + 45) + 2, borderTop + 2), Rgb(0x00808080));
+            EXPECT_EQ(PixelAt(image, Pixels(token.place.Left + 45) + 2, borderTop + 2),
+                      Rgb(0x00808080));
             EXPECT_EQ(PixelAt(image, Pixels(token.place.Left + 45) + 20, borderTop + 12),
                       Rgb(static_cast<std::uint32_t>(token.FillColour())));
             return;

@@ -76,7 +76,8 @@ TEST(Window, FrameFromAThroughTheBridgeTurnsStationCRed) {
     ASSERT_GT(redAt, 0) << "station C never showed a received frame";
     EXPECT_EQ(window.demo().Computer1[2].Number(), Computer::Marked);
     // The bridge learned A on its upper side and shows it.
-    EXPECT_EQ(Child<QLabel>(window, QStringLiteral("Bridge1_0_lblPortA")).text(), QStringLiteral("A"));
+    EXPECT_EQ(Child<QLabel>(window, QStringLiteral("Bridge1_0_lblPortA")).text(),
+              QStringLiteral("A"));
 
     // Once the frame has moved on, the station's own colour returns.
     Tick(window, 6);
@@ -142,16 +143,28 @@ TEST(Window, TabFollowsTheControlColumnThenTheStationsAndBridges) {
     combo.setFocus();
     const auto focusedName = [] {
         QWidget* focused = QApplication::focusWidget();
-        while (focused != nullptr && focused->objectName().isEmpty()) focused = focused->parentWidget();
+        while (focused != nullptr && focused->objectName().isEmpty())
+            focused = focused->parentWidget();
         return focused == nullptr ? QString() : focused->objectName();
     };
     EXPECT_EQ(focusedName(), QStringLiteral("Combo1"));
     // Stations C and D stand on the lower segment; E, F and bridges 2 to 6 are hidden.
-    const QStringList expected = {
-        "btnPause", "btnKill", "btnCost", "chkLearn", "chkForward", "btnReset",
-        "Computer1_0_Command1", "Computer1_0_btnKeys", "Computer1_1_Command1", "Computer1_1_btnKeys",
-        "Computer1_2_Command1", "Computer1_2_btnKeys", "Computer1_3_Command1", "Computer1_3_btnKeys",
-        "Bridge1_0_btnSpanTree", "Combo1"};
+    const QStringList expected = {"btnPause",
+                                  "btnKill",
+                                  "btnCost",
+                                  "chkLearn",
+                                  "chkForward",
+                                  "btnReset",
+                                  "Computer1_0_Command1",
+                                  "Computer1_0_btnKeys",
+                                  "Computer1_1_Command1",
+                                  "Computer1_1_btnKeys",
+                                  "Computer1_2_Command1",
+                                  "Computer1_2_btnKeys",
+                                  "Computer1_3_Command1",
+                                  "Computer1_3_btnKeys",
+                                  "Bridge1_0_btnSpanTree",
+                                  "Combo1"};
     for (const QString& name : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(focusedName(), name);
@@ -203,7 +216,8 @@ TEST(Window, ButtonsSayWhatTheyDoForTheirElement) {
     Click(window, QStringLiteral("btnCost"));
     EXPECT_EQ(root.accessibleName(), QStringLiteral("Spanning-tree root of bridge %1")
                                          .arg(window.demo().Bridge1[2].BridgeNumber()));
-    for (const char* name : {"btnPause", "btnKill", "btnCost", "btnReset", "chkLearn", "chkForward"}) {
+    for (const char* name :
+         {"btnPause", "btnKill", "btnCost", "btnReset", "chkLearn", "chkForward"}) {
         auto& control = Child(window, QLatin1String(name));
         EXPECT_FALSE(control.accessibleDescription().isEmpty()) << name;
     }

@@ -48,7 +48,8 @@ inline std::vector<int> ShownTokens(const MainWindow& window) {
 
 inline std::vector<float> TokenLefts(const MainWindow& window) {
     std::vector<float> lefts;
-    for (int k : ShownTokens(window)) lefts.push_back(window.demo().Packet1[static_cast<std::size_t>(k)].place.Left);
+    for (int k : ShownTokens(window))
+        lefts.push_back(window.demo().Packet1[static_cast<std::size_t>(k)].place.Left);
     return lefts;
 }
 
@@ -67,7 +68,8 @@ inline void TypeScenario(QWidget& window, const QString& text) {
 // 0x00BBGGRR as an RGB value, to compare with the grabbed pixels.
 inline QRgb Rgb(std::uint32_t code) {
     return qRgb(static_cast<int>(code & 0xFF), static_cast<int>((code >> 8) & 0xFF),
-                static_cast<int>((code >> 16) & 0xFF)) & 0xFFFFFFu;
+                static_cast<int>((code >> 16) & 0xFF)) &
+           0xFFFFFFu;
 }
 
 inline QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
@@ -79,7 +81,8 @@ inline QImage Picture(QWidget& widget) { return widget.grab().toImage(); }
 // look at the window, and accepts it.
 class MessageAnswerer {
 public:
-    explicit MessageAnswerer(std::function<void()> whileOpen = {}) : whileOpen_(std::move(whileOpen)) {
+    explicit MessageAnswerer(std::function<void()> whileOpen = {})
+        : whileOpen_(std::move(whileOpen)) {
         QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
         timer_.start(10);
     }
