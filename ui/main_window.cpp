@@ -69,6 +69,20 @@ QPushButton* MainWindow::AddButton(const char* name, float left, float top, floa
     return button;
 }
 
+// A user's click hands the box's new state to the core, which runs the box's
+// command only when that state has changed.
+QCheckBox* MainWindow::AddCheckBox(const char* name, float left, float top, float width,
+                                   float height, void (Demo::*set)(int)) {
+    auto* box = new QCheckBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(PixelRect(left, top, width, height));
+    connect(box, &QCheckBox::clicked, this, [this, set](bool checked) {
+        (demo_.*set)(checked ? 1 : 0);
+        refresh();
+    });
+    return box;
+}
+
 void MainWindow::CreateControls() {
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -99,22 +113,10 @@ void MainWindow::CreateControls() {
     btnReset_->setAccessibleDescription(
         QStringLiteral("Remove every frame and build the chosen network again"));
 
-    chkLearn_ = new QCheckBox(this);
-    chkLearn_->setObjectName(QStringLiteral("chkLearn"));
-    chkLearn_->setGeometry(PixelRect(180, 4440, 1635, 495));
+    chkLearn_ = AddCheckBox("chkLearn", 180, 4440, 1635, 495, &Demo::SetChkLearn);
     chkLearn_->setAccessibleDescription(QStringLiteral("Every bridge learns where stations are"));
-    connect(chkLearn_, &QCheckBox::clicked, this, [this](bool checked) {
-        demo_.SetChkLearn(checked ? 1 : 0);
-        refresh();
-    });
-    chkForward_ = new QCheckBox(this);
-    chkForward_->setObjectName(QStringLiteral("chkForward"));
-    chkForward_->setGeometry(PixelRect(180, 4920, 1875, 495));
+    chkForward_ = AddCheckBox("chkForward", 180, 4920, 1875, 495, &Demo::SetChkForward);
     chkForward_->setAccessibleDescription(QStringLiteral("Every bridge forwards frames"));
-    connect(chkForward_, &QCheckBox::clicked, this, [this](bool checked) {
-        demo_.SetChkForward(checked ? 1 : 0);
-        refresh();
-    });
 
     debugNote_ = new QLabel(this);
     debugNote_->setObjectName(QStringLiteral("DebugNote"));

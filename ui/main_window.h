@@ -52,6 +52,8 @@ private:
     void ShowNetwork();
     QPushButton* AddButton(const char* name, float left, float top, float width, float height,
                            void (Demo::*click)());
+    QCheckBox* AddCheckBox(const char* name, float left, float top, float width, float height,
+                           void (Demo::*set)(int));
 
     QtTickTimer timer_;
     QtModalMessage message_;
