@@ -104,22 +104,18 @@ void Demo::chkForward_Click() {
     });
 }
 
-// Any nonzero state counts as checked.
-void Demo::SetChkLearn(int value) {
-    Contain([&] {
-        const int state = value != 0 ? 1 : 0;
-        if (chkLearn_.value == state) return;
-        chkLearn_.value = state;
-        chkLearn_Click();
-    });
-}
+void Demo::SetChkLearn(int value) { SetCheckBox(chkLearn_, value, &Demo::chkLearn_Click); }
 
-void Demo::SetChkForward(int value) {
+void Demo::SetChkForward(int value) { SetCheckBox(chkForward_, value, &Demo::chkForward_Click); }
+
+// As a user's click would: the box's command runs only when its state changes.
+// Any nonzero state counts as checked.
+void Demo::SetCheckBox(CheckBoxFace& box, int value, void (Demo::*command)()) {
     Contain([&] {
         const int state = value != 0 ? 1 : 0;
-        if (chkForward_.value == state) return;
-        chkForward_.value = state;
-        chkForward_Click();
+        if (box.value == state) return;
+        box.value = state;
+        (this->*command)();
     });
 }
 

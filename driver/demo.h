@@ -136,6 +136,8 @@ private:
     void TestComputers(Packet& token);
     bool SplitAtLinkEnd(Packet& token, std::int16_t index, std::int16_t iEnd);
 
+    void SetCheckBox(CheckBoxFace& box, int value, void (Demo::*command)());
+
     // Renumber's two random steps.
     void DrawPortCosts();
     void ShuffleBridgeNumbers();
