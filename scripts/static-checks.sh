@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-BRIDGING_EXTRA_PACKAGES="clang-format clang-tidy" scripts/install-deps.sh
+# The fuzz targets are checked too; their data provider comes with clang's runtime.
+BRIDGING_EXTRA_PACKAGES="clang-format clang-tidy libclang-rt-14-dev" scripts/install-deps.sh
 
 build=${LINT_BUILD_DIR:-build/lint}
 jobs=${LINT_JOBS:-2}
