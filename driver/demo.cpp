@@ -1,15 +1,11 @@
 // The main window's design values, the binding of its elements' events, its
 // start-up and the handlers that rebuild the network (scenario list, Reset).
 #include "driver/demo.h"
+#include "driver/geometry.h"
 
 namespace bridging {
 
 namespace {
-
-struct Spot {
-    float Left;
-    float Top;
-};
 
 struct Ends {
     float X1;
@@ -33,30 +29,30 @@ constexpr std::array<Ends, LineCount> DesignLinks = {{{2520, 9600, 2520, 3840},
                                                       {7080, 9540, 7080, 6840},
                                                       {7680, 3780, 7680, 1440},
                                                       {12600, 9660, 12600, 1440}}};
-constexpr std::array<Spot, LineCount> DesignLeftMarkers = {
+constexpr std::array<geometry::Spot, LineCount> DesignLeftMarkers = {
     {{13080, 1080}, {11460, 3480}, {10740, 6420}, {13500, 9300}, {7080, 9900}, {3840, 9900}}};
-constexpr std::array<Spot, LineCount> DesignRightMarkers = {
+constexpr std::array<geometry::Spot, LineCount> DesignRightMarkers = {
     {{5220, 1080}, {1920, 3480}, {4200, 6420}, {1080, 9300}, {4140, 9900}, {1980, 9900}}};
-constexpr std::array<Spot, BridgeCount> DesignBridges = {
+constexpr std::array<geometry::Spot, BridgeCount> DesignBridges = {
     {{1020, 5880}, {3960, 4560}, {8100, 4560}, {5580, 7500}, {6180, 1860}, {11100, 4920}}};
-constexpr std::array<Spot, ComputerCount> DesignComputers = {
+constexpr std::array<geometry::Spot, ComputerCount> DesignComputers = {
     {{6840, 5160}, {10020, 2220}, {3360, 8100}, {9840, 8040}, {3300, 2220}, {10980, -180}}};
-constexpr std::array<Spot, PoolSize> DesignPackets = {{{3300, 3420},
-                                                       {120, 2820},
-                                                       {120, 240},
-                                                       {120, 120},
-                                                       {0, 360},
-                                                       {0, 360},
-                                                       {0, 360},
-                                                       {0, 360},
-                                                       {0, 360},
-                                                       {0, 360},
-                                                       {0, 360},
-                                                       {0, 240},
-                                                       {0, 240},
-                                                       {0, 360},
-                                                       {0, 240},
-                                                       {0, 240}}};
+constexpr std::array<geometry::Spot, PoolSize> DesignPackets = {{{3300, 3420},
+                                                                 {120, 2820},
+                                                                 {120, 240},
+                                                                 {120, 120},
+                                                                 {0, 360},
+                                                                 {0, 360},
+                                                                 {0, 360},
+                                                                 {0, 360},
+                                                                 {0, 360},
+                                                                 {0, 360},
+                                                                 {0, 360},
+                                                                 {0, 240},
+                                                                 {0, 240},
+                                                                 {0, 360},
+                                                                 {0, 240},
+                                                                 {0, 240}}};
 
 constexpr float MarkerWidth = 135;
 constexpr float MarkerHeight = 735;

@@ -6,6 +6,12 @@
 
 namespace bridging::geometry {
 
+// A component's top-left corner in the layout tables of the design and the networks.
+struct Spot {
+    float Left;
+    float Top;
+};
+
 // A token travels this far above the line it runs on (its Top = line - 400).
 inline constexpr float AboveLine = 400;
 // A token on a link line stands this far left of it (its Left = link X - 640).

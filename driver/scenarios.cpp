@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "driver/demo.h"
+#include "driver/geometry.h"
 
 namespace bridging {
 
@@ -53,11 +54,6 @@ namespace {
 // Link lines 1 to 3 start 60 below their upper segment, and link line 3 ends
 // 120 above segment 2: the tick's tolerances cover those gaps.
 
-struct Spot {
-    float Left;
-    float Top;
-};
-
 struct Link {
     float X;
     float Y1;
@@ -70,9 +66,9 @@ struct Segment {
     float Y;
 };
 
-constexpr std::array<Spot, ComputerCount> DefaultStations = {
+constexpr std::array<geometry::Spot, ComputerCount> DefaultStations = {
     {{3300, 2220}, {9480, 2220}, {3300, 8100}, {9840, 8100}, {6840, 5160}, {10980, -180}}};
-constexpr std::array<Spot, BridgeCount> DefaultBridges = {
+constexpr std::array<geometry::Spot, BridgeCount> DefaultBridges = {
     {{1020, 5880}, {3960, 4560}, {8100, 4560}, {5580, 7500}, {6180, 1860}, {11100, 4920}}};
 constexpr std::array<Link, LineCount> DefaultLinks = {{{2520, 3840, 9600},
                                                        {5460, 3900, 6720},
