@@ -206,6 +206,24 @@ void Bridge::RefreshPortLabels() {
 
 void Bridge::ShowRootBridge() { face_.btnSpanTree.caption = NumberText(RootBridgeValue()); }
 
+Decision Bridge::Record(DecisionKind kind, int port) const {
+    Decision decision;
+    decision.kind = kind;
+    decision.element = ElementKind::Bridge;
+    decision.bridgeNumber = bridgeNumber_;
+    decision.port = port;
+    return decision;
+}
+
+void Bridge::Report(Decision& decision) {
+    if (zDecision) zDecision(decision);
+}
+
+FrameFacts FactsOfFrame(const Packet& frame) {
+    return {frame.ContentsText(), frame.Source(), frame.Destination(), frame.Cost(),
+            SenderOfColour(frame.Colour())};
+}
+
 void Bridge::RaiseBridgeTx(Packet& pktTx, std::int16_t iDirection) {
     if (zBridgeTx) zBridgeTx(pktTx, iDirection);
 }

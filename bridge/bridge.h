@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "common/decision.h"
 #include "common/face.h"
 #include "common/value.h"
 #include "stations/packet.h"
@@ -36,6 +37,12 @@ struct BridgeFace {
     LabelFace lblBestRealB{"3", 0x00008000, 0x00FFC0C0, false, true};
     LabelFace lblPort1Cost{"3", 0x00008000, 0x00FFC0C0, false, true};
 };
+
+// The number of the bridge that sent a spanning-tree frame of this colour.
+double SenderOfColour(ColourCode colour);
+
+// The fields of a frame that a decision record carries.
+FrameFacts FactsOfFrame(const Packet& frame);
 
 class Bridge {
 public:
@@ -77,6 +84,10 @@ public:
     // Raised synchronously: send a copy of pktTx out of port A (0, upwards) or
     // port B (1, downwards). The handler must have copied it when it returns.
     std::function<void(Packet& pktTx, std::int16_t iDirection)> zBridgeTx;
+    // Raised synchronously at each decision, with the bridge's part of the
+    // record filled in. Unset, no record is even made; set or not, the bridge
+    // decides the same.
+    std::function<void(Decision& decision)> zDecision;
 
     // Read-only state.
     const std::string& PortAString() const { return portAString_; }
@@ -103,13 +114,29 @@ private:
     void LearnStation(std::int16_t station, StationTable& table);
     static void ForgetStation(std::int16_t station, StationTable& table);
     void LearnFrom(const Packet& pktIn, bool fromA);
+    void ReportStation(DecisionKind kind, int port, const Packet& pktIn);
+    DecisionKind PassingOf(bool fromA, bool knownOnA, bool knownOnB) const;
     void ForwardDataFrame(Packet& pktIn, bool fromA);
     void ReceiveSpanningTreeFrame(const Packet& pktIn, bool fromA);
     void AdoptRoot(double root);
     void UpdateCostsFrom(std::int16_t cost, bool fromA);
     void UpdateCrossCosts();
     void ChooseRootPort();
-    bool LosesTo(std::int16_t cost, ColourCode senderColour, bool fromA) const;
+    // What a root frame heard on one side says about blocking, and why.
+    struct BlockVerdict {
+        BlockReason reason = BlockReason::None;
+        int throughPort = -1;
+        std::int16_t ownTotal = 0;
+    };
+    BlockVerdict JudgeBlock(std::int16_t cost, ColourCode senderColour, bool fromA) const;
+    struct Costs {
+        std::int16_t totalA, totalB, bestA, bestB;
+    };
+    Costs CurrentCosts() const;
+    void ReportCostChanges(const Costs& before);
+    void ReportRootHeard(const Packet& pktIn, bool fromA, double before, bool wasBlocked);
+    Decision Record(DecisionKind kind, int port) const;
+    void Report(Decision& decision);
     void ShowCostPairs();
     void ShowRootBridge();
     void Block();

@@ -43,8 +43,27 @@ void Bridge::ForwardDataFrame(Packet& pktIn, bool fromA) {
     destinationKnownOnA = destinationKnownOnA || Holds(portATable_, destination);
     destinationKnownOnB = destinationKnownOnB || Holds(portBTable_, destination);
 
-    if (fromA && !destinationKnownOnA && portBState_ == PortForwarding) RaiseBridgeTx(pktIn, 1);
-    if (!fromA && !destinationKnownOnB && portAState_ == PortForwarding) RaiseBridgeTx(pktIn, 0);
+    const DecisionKind passing = PassingOf(fromA, destinationKnownOnA, destinationKnownOnB);
+    if (zDecision) {
+        Decision decision = Record(passing, fromA ? 0 : 1);
+        decision.frame = FactsOfFrame(pktIn);
+        Report(decision);
+    }
+    if (passing == DecisionKind::Forwards || passing == DecisionKind::Floods) {
+        RaiseBridgeTx(pktIn, fromA ? 1 : 0);
+    }
+}
+
+// A frame goes out of the other port only when its destination is not known on
+// its arrival side and that port is forwarding.
+DecisionKind Bridge::PassingOf(bool fromA, bool knownOnA, bool knownOnB) const {
+    const bool knownHere = fromA ? knownOnA : knownOnB;
+    const bool knownThere = fromA ? knownOnB : knownOnA;
+    const std::int32_t otherState = fromA ? portBState_ : portAState_;
+    if (knownHere) return DecisionKind::Filters;
+    if (otherState == PortBlocked) return DecisionKind::HeldByBlocked;
+    if (otherState != PortForwarding) return DecisionKind::HeldByBlocking;
+    return knownThere ? DecisionKind::Forwards : DecisionKind::Floods;
 }
 
 // Learning ignores the port states: a held or blocked bridge still learns.
@@ -54,10 +73,24 @@ void Bridge::LearnFrom(const Packet& pktIn, bool fromA) {
     const bool sourceKnownOnA = Holds(portATable_, source);
     const bool sourceKnownOnB = Holds(portBTable_, source);
     const std::int16_t station = ToInt16(source);
-    if (fromA && sourceKnownOnB) ForgetStation(station, portBTable_);
-    if (!fromA && sourceKnownOnA) ForgetStation(station, portATable_);
-    if (fromA && !sourceKnownOnA) LearnStation(station, portATable_);
-    if (!fromA && !sourceKnownOnB) LearnStation(station, portBTable_);
+    const bool knownThere = fromA ? sourceKnownOnB : sourceKnownOnA;
+    const bool knownHere = fromA ? sourceKnownOnA : sourceKnownOnB;
+    if (knownThere) {
+        ForgetStation(station, fromA ? portBTable_ : portATable_);
+        ReportStation(DecisionKind::Forgets, fromA ? 1 : 0, pktIn);
+    }
+    if (!knownHere) {
+        LearnStation(station, fromA ? portATable_ : portBTable_);
+        ReportStation(DecisionKind::Learns, fromA ? 0 : 1, pktIn);
+    }
+}
+
+void Bridge::ReportStation(DecisionKind kind, int port, const Packet& pktIn) {
+    if (!zDecision) return;
+    Decision decision = Record(kind, port);
+    decision.station = pktIn.Source();
+    decision.frame = FactsOfFrame(pktIn);
+    Report(decision);
 }
 
 // A station heard again keeps its place; a new one goes to the front and pushes

@@ -34,6 +34,10 @@ std::string CostPairText(std::int16_t total, std::int16_t best) {
 
 }  // namespace
 
+double SenderOfColour(ColourCode colour) {
+    return static_cast<double>(White) - static_cast<double>(colour);
+}
+
 // Both ports send whatever their states: a held or blocked bridge still speaks.
 void Bridge::btnSpanTree_Click() {
     const std::int16_t cheapest = std::min(totalCostThroughPortA_, totalCostThroughPortB_);
@@ -42,6 +46,12 @@ void Bridge::btnSpanTree_Click() {
     packet1_.SetSource(RootBridgeValue());
     packet1_.SetTimeToLive(1);
     const std::int16_t cost = TakesItselfForRoot() ? std::int16_t{0} : cheapest;
+    if (zDecision) {
+        Decision decision = Record(DecisionKind::Originates, -1);
+        decision.root = RootBridgeValue();
+        decision.cost = cost;
+        Report(decision);
+    }
     // The container copies the frame before it returns, so the second send may
     // rewrite the cost the first one carried.
     packet1_.SetCost(cost);
@@ -54,14 +64,67 @@ void Bridge::btnSpanTree_Click() {
 void Bridge::ReceiveSpanningTreeFrame(const Packet& pktIn, bool fromA) {
     const double root = pktIn.Source();
     const std::int16_t cost = pktIn.Cost();
-    if (root < RootBridgeValue()) AdoptRoot(root);
+    const double rootBefore = RootBridgeValue();
+    const bool wasBlocked = portAState_ == PortBlocked;
+    if (root < rootBefore) AdoptRoot(root);
+    if (zDecision) ReportRootHeard(pktIn, fromA, rootBefore, wasBlocked);
+    const Costs costsBefore = CurrentCosts();
     const bool fromRoot = root == RootBridgeValue();
     if (fromRoot) UpdateCostsFrom(cost, fromA);
     UpdateCrossCosts();
+    if (zDecision) ReportCostChanges(costsBefore);
     ChooseRootPort();
     ShowCostPairs();
-    if (!TakesItselfForRoot() && fromRoot && LosesTo(cost, pktIn.Colour(), fromA)) Block();
+    if (!TakesItselfForRoot() && fromRoot) {
+        const BlockVerdict verdict = JudgeBlock(cost, pktIn.Colour(), fromA);
+        if (verdict.reason != BlockReason::None) {
+            Block();
+            if (zDecision) {
+                Decision decision = Record(DecisionKind::Blocks, fromA ? 0 : 1);
+                decision.frame = FactsOfFrame(pktIn);
+                decision.root = root;
+                decision.cost = cost;
+                decision.block = verdict.reason;
+                decision.throughPort = verdict.throughPort;
+                decision.previous = verdict.ownTotal;
+                Report(decision);
+            }
+        }
+    }
     ShowRootBridge();
+}
+
+// A frame naming a root equal to the bridge's own is the normal case and says nothing.
+void Bridge::ReportRootHeard(const Packet& pktIn, bool fromA, double before, bool wasBlocked) {
+    const double root = pktIn.Source();
+    if (root == before) return;
+    Decision decision = Record(
+        root < before ? DecisionKind::AdoptsRoot : DecisionKind::IgnoresWorseRoot, fromA ? 0 : 1);
+    decision.frame = FactsOfFrame(pktIn);
+    decision.root = root;
+    decision.previous = before;
+    decision.wasBlocked = wasBlocked && root < before;
+    Report(decision);
+}
+
+Bridge::Costs Bridge::CurrentCosts() const {
+    return {totalCostThroughPortA_, totalCostThroughPortB_, bestCostOnPortA_, bestCostOnPortB_};
+}
+
+void Bridge::ReportCostChanges(const Costs& before) {
+    const Costs after = CurrentCosts();
+    const auto report = [this](DecisionKind kind, int port, std::int16_t from, std::int16_t to) {
+        if (from == to) return;
+        Decision decision = Record(kind, port);
+        decision.root = RootBridgeValue();
+        decision.previous = from;
+        decision.cost = to;
+        Report(decision);
+    };
+    report(DecisionKind::UpdatesTotal, 0, before.totalA, after.totalA);
+    report(DecisionKind::UpdatesTotal, 1, before.totalB, after.totalB);
+    report(DecisionKind::UpdatesBest, 0, before.bestA, after.bestA);
+    report(DecisionKind::UpdatesBest, 1, before.bestB, after.bestB);
 }
 
 // A lower root voids every cost learned so far, and is the only thing short of
@@ -116,18 +179,23 @@ void Bridge::ShowCostPairs() {
 }
 
 // Whether a root frame heard on the non-root side offers that segment a path at
-// least as cheap as this bridge's own; on a tie the lower-numbered sender, whose
-// colour is the higher, wins. With no root port there is no tie-break.
-bool Bridge::LosesTo(std::int16_t cost, ColourCode senderColour, bool fromA) const {
+// least as cheap as this bridge's own, and by which comparison; on a tie the
+// lower-numbered sender, whose colour is the higher, wins. With no root port
+// there is no tie-break.
+Bridge::BlockVerdict Bridge::JudgeBlock(std::int16_t cost, ColourCode senderColour,
+                                        bool fromA) const {
     const bool senderIsLower = ColourOfBridge(bridgeNumber_) < senderColour;
-    if (!fromA && rootPort_ == "PortA") {
-        return cost < totalCostThroughPortA_ || (cost == totalCostThroughPortA_ && senderIsLower);
+    const auto against = [&](std::int16_t ownTotal, int port) -> BlockVerdict {
+        if (cost < ownTotal) return {BlockReason::LowerCost, port, ownTotal};
+        if (cost == ownTotal && senderIsLower) return {BlockReason::TieLowerNumber, port, ownTotal};
+        return {};
+    };
+    if (!fromA && rootPort_ == "PortA") return against(totalCostThroughPortA_, 0);
+    if (fromA && rootPort_ == "PortB") return against(totalCostThroughPortB_, 1);
+    if (rootPort_.empty() && cost < totalCostThroughPortB_) {
+        return {BlockReason::BelowEqualTotals, 1, totalCostThroughPortB_};
     }
-    if (fromA && rootPort_ == "PortB") {
-        return cost < totalCostThroughPortB_ || (cost == totalCostThroughPortB_ && senderIsLower);
-    }
-    if (rootPort_.empty()) return cost < totalCostThroughPortB_;
-    return false;
+    return {};
 }
 
 // Both ports go: a two-port bridge whose other side has lost has nothing to pass.

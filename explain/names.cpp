@@ -1,0 +1,82 @@
+// The shared naming rules of the explanations.
+#include "explain/names.h"
+
+namespace bridging::explain {
+
+namespace {
+
+// The largest total the bridge's cost labels show as a number.
+constexpr int LargestShownCost = 1000;
+
+}  // namespace
+
+std::string BridgeName(double bridgeNumber) { return "Bridge #" + NumberText(bridgeNumber); }
+
+std::string PortName(int port) { return port == 0 ? "port A" : "port B"; }
+
+std::string PortWithSide(int port) {
+    return port == 0 ? "port A (upper side)" : "port B (lower side)";
+}
+
+std::string PortHeading(int port) {
+    return port == 0 ? "Port A, upper side" : "Port B, lower side";
+}
+
+std::string StationLetter(double stationNumber) {
+    return CharacterOf(64 + RoundHalfEven(stationNumber));
+}
+
+std::string StationName(double stationNumber) { return "station " + StationLetter(stationNumber); }
+
+std::string LearnedList(const StationTable& table) {
+    std::string list;
+    for (const std::int16_t station : table) {
+        if (station < 0) continue;
+        if (!list.empty()) list += ", ";
+        list += StationLetter(station);
+    }
+    return list;
+}
+
+PortFacts FactsOf(const Bridge& bridge, int port) {
+    if (port == 0) {
+        return {0,
+                bridge.PortAState(),
+                &bridge.PortATable(),
+                bridge.TotalCostThroughPortA(),
+                bridge.BestCostOnPortA(),
+                bridge.PortACost(),
+                bridge.RootPort() == "PortA"};
+    }
+    return {1,
+            bridge.PortBState(),
+            &bridge.PortBTable(),
+            bridge.TotalCostThroughPortB(),
+            bridge.BestCostOnPortB(),
+            bridge.PortBCost(),
+            bridge.RootPort() == "PortB"};
+}
+
+double RootOf(const Bridge& bridge) { return bridge.RootBridge().value_or(0.0); }
+
+bool IsOwnRoot(const Bridge& bridge) { return RootOf(bridge) == bridge.BridgeNumber(); }
+
+bool KnowsPath(std::int16_t total) { return total <= LargestShownCost; }
+
+std::string MotionWords(const Packet& token) {
+    if (token.XOffset() > 0) return "moving right";
+    if (token.XOffset() < 0) return "moving left";
+    if (token.YOffset() > 0) return "moving down";
+    if (token.YOffset() < 0) return "moving up";
+    return "standing still";
+}
+
+bool IsSpanningTreeFrame(const Packet& token) { return token.Destination() == 0; }
+
+std::string PortStateWord(std::int32_t state) {
+    if (state == PortForwarding) return "forwarding";
+    if (state == PortBlocked) return "blocked";
+    return "blocking";
+}
+
+}  // namespace bridging::explain
