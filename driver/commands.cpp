@@ -39,9 +39,11 @@ void Demo::btnPause_Click() {
         if (timer_.Enabled()) {
             btnPause_.caption = "Resume";
             timer_.SetEnabled(false);
+            ReportWindow(DecisionKind::Paused);
         } else {
             btnPause_.caption = "Pause";
             timer_.SetEnabled(true);
+            ReportWindow(DecisionKind::Resumed);
         }
     });
 }
@@ -52,6 +54,7 @@ void Demo::btnKill_Click() {
     Contain([this] {
         for (int k = 0; k < PoolSize; ++k) Packet1[k].place.Visible = false;
         for (int i = 0; i < ComputerCount; ++i) Computer1[i].SetNumber(i);
+        ReportWindow(DecisionKind::Kill);
     });
 }
 
@@ -60,6 +63,7 @@ void Demo::btnCost_Click() {
         btnKill_Click();
         DrawPortCosts();
         ShuffleBridgeNumbers();
+        ReportRenumbering();
         SetChkForward(0);
         // Numbering switched learning off in every bridge; a checked box must
         // not go on claiming that they learn.
@@ -95,12 +99,14 @@ void Demo::ShuffleBridgeNumbers() {
 void Demo::chkLearn_Click() {
     Contain([this] {
         for (int i = 0; i < BridgeCount; ++i) Bridge1[i].SetbLearn(chkLearn_.value == 1);
+        ReportSwitch(DecisionKind::LearningSwitched, chkLearn_.value == 1);
     });
 }
 
 void Demo::chkForward_Click() {
     Contain([this] {
         for (int i = 0; i < BridgeCount; ++i) Bridge1[i].SetbForward(chkForward_.value == 1);
+        ReportSwitch(DecisionKind::ForwardingSwitched, chkForward_.value == 1);
     });
 }
 

@@ -140,6 +140,7 @@ void Demo::Combo1_Click() {
 
 void Demo::btnReset_Click() {
     Contain([this] {
+        ReportWindow(DecisionKind::Reset);
         btnKill_Click();
         BuildScenario();
     });

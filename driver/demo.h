@@ -13,6 +13,7 @@
 #include "bridge/bridge.h"
 #include "common/face.h"
 #include "common/value.h"
+#include "driver/account.h"
 #include "driver/platform.h"
 #include "stations/computer.h"
 #include "stations/packet.h"
@@ -111,6 +112,13 @@ public:
     // True while a dispatcher message waits for OK.
     bool MessageOpen() const { return messageOpen_; }
 
+    // Where the records of decisions go; null (the default) makes none.
+    void SetAccount(DecisionAccount* account);
+    // Ticks that ran since start-up: a tick arriving while paused or while a
+    // message waits for OK moves nothing and is not counted. Records made
+    // between ticks carry the number of the last tick that ran.
+    std::uint64_t TickCount() const { return tickCount_; }
+
     // The network's elements: their placements and visibility are the network.
     std::array<Bridge, BridgeCount> Bridge1;
     std::array<Computer, ComputerCount> Computer1;
@@ -135,6 +143,16 @@ private:
     bool TestBridgesAndLinkEnds(Packet& token);
     void TestComputers(Packet& token);
     bool SplitAtLinkEnd(Packet& token, std::int16_t index, std::int16_t iEnd);
+
+    // The account's side: records of the window's own decisions and of its
+    // elements', each stamped with the tick.
+    bool Accounting() const { return account_ != nullptr; }
+    void Report(Decision& decision);
+    void ReportWindow(DecisionKind kind);
+    void ReportStation(DecisionKind kind, int index, const Packet* frame = nullptr);
+    void ReportRenumbering();
+    void ReportSwitch(DecisionKind kind, bool on);
+    void ReportScenario();
 
     void SetCheckBox(CheckBoxFace& box, int value, void (Demo::*command)());
 
@@ -169,6 +187,8 @@ private:
     std::int16_t iSelectedStation_ = 1;
     std::int16_t iScenario_ = 0;
     bool messageOpen_ = false;
+    DecisionAccount* account_ = nullptr;
+    std::uint64_t tickCount_ = 0;
 };
 
 }  // namespace bridging

@@ -105,6 +105,7 @@ void Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t 
     const int free = LowestFreeToken(Packet1);
     if (free < 0) {
         // The frame asked for is lost; Kill frees the whole pool for the next request.
+        ReportWindow(DecisionKind::RunOutOfPackets);
         ShowMessage("Run Out of Packets");
         btnKill_Click();
         return;
@@ -120,6 +121,7 @@ void Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t 
     SetDirection(token, iDirection);
     if (iOrigin == OriginComputer) {
         if (!PlaceAtComputer(token, Computer1[iIndex].place, lneNetA)) {
+            ReportStation(DecisionKind::NoSegmentBelow, iIndex);
             ShowMessage("Can't find Segment below Computer");
             // Nothing gives the token a height: give it back to the pool.
             token.place.Visible = false;
@@ -144,6 +146,13 @@ void Demo::ShowMessage(const std::string& text) {
 
 void Demo::Computer1_zPacketGo(int Index, Packet& pkt) {
     const auto index = static_cast<std::int16_t>(Index);
+    if (Accounting()) {
+        // The frame as the dispatcher will fill it: to the chosen destination.
+        Packet frame;
+        frame.SetDestination(iSelectedStation_);
+        frame.SetSource(Index + 1);
+        ReportStation(DecisionKind::StationSends, Index, &frame);
+    }
     LaunchPacket(pkt, index, OriginComputer, DirLeft, 0);
     LaunchPacket(pkt, index, OriginComputer, DirRight, 0);
 }

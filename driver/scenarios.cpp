@@ -326,6 +326,7 @@ void Demo::BuildScenario() {
     SetPortCosts(*this);
     if (iScenario_ == TwoManual) PresetManualTables(*this);
     NumberStations(*this);
+    ReportScenario();
     SetChkForward(0);
     SetChkLearn(0);
 }

@@ -48,6 +48,7 @@ void Demo::Timer1_Timer() {
         // A tick that arrives while a dispatcher message waits for OK would run
         // inside the unfinished tick that opened it.
         if (MessageOpen() || !timer_.Enabled()) return;
+        ++tickCount_;
         // By index: launches during the loop show tokens, and one above R is
         // still moved in this tick.
         for (int R = 0; R < PoolSize; ++R) {
@@ -158,7 +159,10 @@ void Demo::TestComputers(Packet& token) {
         const bool level =
             std::abs(token.place.Top - station.place.Top - g::StationToLine) < g::StationReach;
         if (across < g::NearStation && level) {
-            if (token.Destination() == k + 1) station.SetNumber(Computer::Marked);
+            if (token.Destination() != k + 1) continue;
+            const bool wasMarked = station.Number() == Computer::Marked;
+            station.SetNumber(Computer::Marked);
+            if (!wasMarked) ReportStation(DecisionKind::FrameArrives, k, &token);
         } else if (across >= g::NearStation && across < g::PastStation && level) {
             station.SetNumber(k);
         }

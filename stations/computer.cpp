@@ -29,8 +29,18 @@ void Computer::Command1_Click() {
     if (zSetSource) zSetSource();
 }
 
+void Computer::ReportSendIgnored() {
+    if (!zDecision) return;
+    Decision decision;
+    decision.kind = DecisionKind::SendIgnored;
+    zDecision(decision);
+}
+
 void Computer::btnKeys_Click() {
-    if (number_ >= 99) return;
+    if (number_ >= 99) {
+        ReportSendIgnored();
+        return;
+    }
     packet1_.SetSpanHistory("");
     packet1_.place.Top = 960;
     packet1_.SetCost(0);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "common/decision.h"
 #include "common/face.h"
 #include "common/value.h"
 #include "stations/packet.h"
@@ -35,6 +36,9 @@ public:
     // Events to the host, raised synchronously.
     std::function<void(Packet& pkt)> zPacketGo;
     std::function<void()> zSetSource;
+    // Raised when a decision is taken (a Send ignored while marked); the host
+    // fills in which station and when. Unset, no record is made.
+    std::function<void(Decision& decision)> zDecision;
 
     // The face.
     const ButtonFace& Command1() const { return command1_; }
@@ -45,6 +49,7 @@ public:
 
 private:
     void ShowNumber();
+    void ReportSendIgnored();
 
     std::int16_t number_ = 0;
     ButtonFace command1_{"A", 0x00FFC0FF};

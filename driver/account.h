@@ -1,0 +1,17 @@
+// Where the main window's logic hands the records of its decisions: a small
+// interface that a log, a screen-reader feed or a test implements.
+#pragma once
+
+#include "common/decision.h"
+
+namespace bridging {
+
+// Receives each record as the decision is taken, synchronously. A record says
+// what was decided; the receiver must not call back into the window's logic.
+class DecisionAccount {
+public:
+    virtual ~DecisionAccount() = default;
+    virtual void Record(const Decision& decision) = 0;
+};
+
+}  // namespace bridging
