@@ -1,10 +1,15 @@
 // What one tick costs with a full pool in the largest network, and what one
-// frame's whole road through "One Bridge" costs, tick by tick.
+// frame's whole road through "One Bridge" costs, tick by tick; each also with
+// the account of decisions kept (argument 1) or not (0), and a broadcast storm,
+// where nearly every tick decides something.
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <deque>
+#include <string>
 
 #include "driver/demo.h"
+#include "explain/sentences.h"
 
 namespace {
 
@@ -33,6 +38,27 @@ struct Window {
         demo.SetChkForward(1);
     }
 };
+
+// Keeps the last lines in words, as a lesson log would.
+struct LogAccount : DecisionAccount {
+    static constexpr std::size_t Lines = 5000;
+    std::deque<std::string> lines;
+    long records = 0;
+    void Record(const Decision& decision) override {
+        lines.push_back(explain::Sentence(decision));
+        if (lines.size() > Lines) lines.pop_front();
+        ++records;
+    }
+};
+
+void KeepAccountIf(benchmark::State& state, Window& w, LogAccount& log) {
+    if (state.range(0) != 0) w.demo.SetAccount(&log);
+}
+
+void CountRecords(benchmark::State& state, const LogAccount& log) {
+    state.counters["records_per_iteration"] = benchmark::Counter(
+        static_cast<double>(log.records) / static_cast<double>(state.iterations()));
+}
 
 struct Token {
     float left;
@@ -79,6 +105,8 @@ void FillPool(Demo& demo) {
 // the figure) so that every tick sees the same scene.
 void BM_TickFullPool(benchmark::State& state) {
     Window w("Full Network");
+    LogAccount log;
+    KeepAccountIf(state, w, log);
     FillPool(w.demo);
     std::array<Placement, PoolSize> start{};
     for (int k = 0; k < PoolSize; ++k) start[k] = w.demo.Packet1[k].place;
@@ -90,12 +118,15 @@ void BM_TickFullPool(benchmark::State& state) {
     int shown = 0;
     for (const Packet& p : w.demo.Packet1) shown += p.place.Visible ? 1 : 0;
     if (shown != PoolSize) state.SkipWithError("a token arrived somewhere");
+    CountRecords(state, log);
 }
-BENCHMARK(BM_TickFullPool);
+BENCHMARK(BM_TickFullPool)->Arg(0)->Arg(1);
 
 // Station A sends to C; the tick runs until every copy is gone (47 ticks).
 void BM_OneBridgeRoad(benchmark::State& state) {
     Window w("One Bridge");
+    LogAccount log;
+    KeepAccountIf(state, w, log);
     w.demo.Computer1_Command1_Click(2);
     auto anyShown = [&] {
         for (const Packet& p : w.demo.Packet1) {
@@ -113,7 +144,30 @@ void BM_OneBridgeRoad(benchmark::State& state) {
     }
     state.counters["ticks_per_road"] =
         benchmark::Counter(static_cast<double>(ticks) / static_cast<double>(state.iterations()));
+    CountRecords(state, log);
 }
-BENCHMARK(BM_OneBridgeRoad);
+BENCHMARK(BM_OneBridgeRoad)->Arg(0)->Arg(1);
+
+// "Two Bridges" learning and forwarding, with no spanning tree: one frame circles
+// the loop for ever, and the bridges learn its source on alternate sides. One
+// iteration is one tick.
+void BM_TwoBridgesStormTick(benchmark::State& state) {
+    Window w("Two Bridges");
+    LogAccount log;
+    KeepAccountIf(state, w, log);
+    w.demo.Computer1_Command1_Click(2);
+    long shown = 0;
+    for (auto _ : state) {
+        int now = 0;
+        for (const Packet& p : w.demo.Packet1) now += p.place.Visible ? 1 : 0;
+        if (now == 0) w.demo.Computer1_btnKeys_Click(0);
+        shown += now;
+        w.demo.Timer1_Timer();
+    }
+    CountRecords(state, log);
+    state.counters["tokens_shown"] =
+        benchmark::Counter(static_cast<double>(shown) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(BM_TwoBridgesStormTick)->Arg(0)->Arg(1);
 
 }  // namespace
