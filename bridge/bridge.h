@@ -129,6 +129,7 @@ private:
         std::int16_t ownTotal = 0;
     };
     BlockVerdict JudgeBlock(std::int16_t cost, ColourCode senderColour, bool fromA) const;
+    void ReportBlock(const Packet& pktIn, bool fromA, const BlockVerdict& verdict);
     struct Costs {
         std::int16_t totalA, totalB, bestA, bestB;
     };

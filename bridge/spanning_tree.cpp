@@ -79,19 +79,21 @@ void Bridge::ReceiveSpanningTreeFrame(const Packet& pktIn, bool fromA) {
         const BlockVerdict verdict = JudgeBlock(cost, pktIn.Colour(), fromA);
         if (verdict.reason != BlockReason::None) {
             Block();
-            if (zDecision) {
-                Decision decision = Record(DecisionKind::Blocks, fromA ? 0 : 1);
-                decision.frame = FactsOfFrame(pktIn);
-                decision.root = root;
-                decision.cost = cost;
-                decision.block = verdict.reason;
-                decision.throughPort = verdict.throughPort;
-                decision.previous = verdict.ownTotal;
-                Report(decision);
-            }
+            if (zDecision) ReportBlock(pktIn, fromA, verdict);
         }
     }
     ShowRootBridge();
+}
+
+void Bridge::ReportBlock(const Packet& pktIn, bool fromA, const BlockVerdict& verdict) {
+    Decision decision = Record(DecisionKind::Blocks, fromA ? 0 : 1);
+    decision.frame = FactsOfFrame(pktIn);
+    decision.root = pktIn.Source();
+    decision.cost = pktIn.Cost();
+    decision.block = verdict.reason;
+    decision.throughPort = verdict.throughPort;
+    decision.previous = verdict.ownTotal;
+    Report(decision);
 }
 
 // A frame naming a root equal to the bridge's own is the normal case and says nothing.

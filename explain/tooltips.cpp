@@ -65,7 +65,7 @@ std::string CostPairTip(const Bridge& bridge, int port) {
     std::string tip =
         NumberText(facts.total) + ":" + NumberText(facts.best) + ": the cost to root " + root +
         " through " + PortName(port) + " is " + NumberText(facts.total) +
-        " (the best offer heard on this side plus the port's cost " + NumberText(facts.cost) +
+        " (the lowest cost announced on this side plus the port's cost " + NumberText(facts.cost) +
         "); " + NumberText(facts.best) + " is " + ProvenanceOfBest(facts) + ".";
     if (facts.rootPort) tip += " This is the bridge's root port, its cheapest way to the root.";
     return tip;
@@ -74,7 +74,8 @@ std::string CostPairTip(const Bridge& bridge, int port) {
 std::string PortCostTip(const Bridge& bridge, int port) {
     const PortFacts facts = FactsOf(bridge, port);
     return "Cost of " + PortName(port) + ": " + NumberText(facts.cost) +
-           ". A path to the root through this port costs the best offer heard on this side plus " +
+           ". A path to the root through this port costs the lowest cost announced on this side "
+           "plus " +
            NumberText(facts.cost) + ".";
 }
 
