@@ -142,7 +142,7 @@ TEST(BridgeAccount, LearnsOnArrivalSideAndForgetsOnTheOther) {
 
 TEST(BridgeAccount, BlockByLowerCostCarriesTheComparison) {
     WatchedBridge w(2);
-    w.bridge.SetPortBCost(5);  // port A stays the root port
+    w.bridge.SetPortBCost(5);         // port A stays the root port
     w.Arrive(RootFrame(1, 0, 1), 0);  // root port A, total 1
     const auto equal = w.Arrive(RootFrame(1, 1, 3), 1);
     EXPECT_FALSE(Has(equal, Kind::Blocks));
