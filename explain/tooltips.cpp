@@ -31,7 +31,8 @@ std::string StateSentence(const Bridge& bridge, const PortFacts& facts) {
     if (facts.state == PortBlocked) {
         return port + " is Blocked by the spanning tree: another bridge offers the way to root " +
                NumberText(RootOf(bridge)) +
-               ", so this bridge passes no frame until it hears a lower root or is renumbered.";
+               ", so this bridge passes no frame until it hears of a lower root, or until Renumber "
+               "or Reset.";
     }
     return port + " is Blocking: Forwarding is off, so no frame crosses this bridge.";
 }
