@@ -43,6 +43,8 @@ bool Has(const std::vector<Decision>& records, Kind kind) {
                        [kind](const Decision& d) { return d.kind == kind; });
 }
 
+// The records must outlive the pointer: no temporaries.
+const Decision* First(std::vector<Decision>&& records, Kind kind) = delete;
 const Decision* First(const std::vector<Decision>& records, Kind kind) {
     for (const Decision& d : records) {
         if (d.kind == kind) return &d;
@@ -207,7 +209,8 @@ TEST(BridgeAccount, AdoptingALowerRootLeavesBlocked) {
     w.Arrive(RootFrame(2, 0, 2), 0);
     w.Arrive(RootFrame(2, 0, 2), 1);
     ASSERT_EQ(w.bridge.PortAState(), PortBlocked);
-    const Decision* adopt = First(w.Arrive(RootFrame(1, 0, 1), 0), Kind::AdoptsRoot);
+    const auto records = w.Arrive(RootFrame(1, 0, 1), 0);
+    const Decision* adopt = First(records, Kind::AdoptsRoot);
     ASSERT_NE(adopt, nullptr);
     EXPECT_TRUE(adopt->wasBlocked);
 }
