@@ -1,9 +1,12 @@
 // Unit and colour conversion, fonts, and applying faces to Qt widgets.
 #include "ui/face_qt.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 #include <algorithm>
@@ -95,10 +98,32 @@ void SetFaceFont(QWidget& widget, double points, bool bold) {
     widget.setFont(FaceFont(points, bold));
 }
 
+namespace {
+
+// The platform style draws a check box's square at one size: at any zoom but
+// 100 % a style sheet sizes it, and its gap to the caption, with the picture;
+// the application's style gives the sizes at 100 %, untouched by the sheet.
+void ZoomIndicator(QCheckBox& box) {
+    if (zoom == 1.0) {
+        if (!box.styleSheet().isEmpty()) box.setStyleSheet(QString());
+        return;
+    }
+    const int side = ScaledPixels(QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth));
+    const int gap =
+        ScaledPixels(QApplication::style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    box.setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; }"
+                                     " QCheckBox::indicator { width: %2px; height: %2px; }")
+                          .arg(gap)
+                          .arg(side));
+}
+
+}  // namespace
+
 void ApplyZoom(QWidget& root) {
     QList<QWidget*> widgets = root.findChildren<QWidget*>();
     widgets.prepend(&root);
     for (QWidget* widget : widgets) {
+        if (auto* box = qobject_cast<QCheckBox*>(widget)) ZoomIndicator(*box);
         const QVariant rect = widget->property(DesignRect);
         if (rect.isValid()) {
             const QRectF r = rect.toRectF();

@@ -97,6 +97,9 @@ QCheckBox* MainWindow::AddCheckBox(const char* name, float left, float top, floa
     auto* box = new QCheckBox(this);
     box->setObjectName(QLatin1String(name));
     PlaceInTwips(*box, left, top, width, height);
+    // Its own font, the window's: a style sheet set and cleared again for
+    // another zoom would otherwise leave it with the application's font.
+    SetFaceFont(*box, 13.5);
     connect(box, &QCheckBox::clicked, this, [this, set](bool checked) {
         (demo_.*set)(checked ? 1 : 0);
         refresh();
