@@ -1,7 +1,6 @@
 // Building the context menu from the key table.
 #include "ui/context_menu.h"
 
-#include <QActionGroup>
 #include <QMenu>
 #include <array>
 
@@ -16,13 +15,11 @@ constexpr std::array<const char*, Demo::SpeedIntervalsMs.size()> SpeedNames = {
 
 void AddSpeeds(QMenu& menu, const MenuState& state, const MenuActions& actions) {
     QMenu* speeds = menu.addMenu(QStringLiteral("Speed"));
-    auto* group = new QActionGroup(speeds);
     for (int speed = 0; speed < static_cast<int>(SpeedNames.size()); ++speed) {
         QAction* action =
             speeds->addAction(QString::fromUtf8(SpeedNames[static_cast<std::size_t>(speed)]));
         action->setCheckable(true);
         action->setChecked(speed == state.speed);
-        group->addAction(action);
         QObject::connect(action, &QAction::triggered, speeds,
                          [set = actions.setSpeed, speed] { set(speed); });
     }
@@ -30,12 +27,10 @@ void AddSpeeds(QMenu& menu, const MenuState& state, const MenuActions& actions) 
 
 void AddZooms(QMenu& menu, const MenuState& state, const MenuActions& actions) {
     QMenu* zooms = menu.addMenu(QStringLiteral("Zoom"));
-    auto* group = new QActionGroup(zooms);
     for (int percent : ZoomPercents) {
         QAction* action = zooms->addAction(QStringLiteral("%1 %").arg(percent));
         action->setCheckable(true);
         action->setChecked(percent == state.zoomPercent);
-        group->addAction(action);
         QObject::connect(action, &QAction::triggered, zooms,
                          [set = actions.setZoomPercent, percent] { set(percent); });
     }

@@ -30,15 +30,17 @@ void FocusMark::Follow() {
         focused = focused->parentWidget();
     if (!keyboardInUse_ || focused == nullptr || focused == &window_ ||
         !window_.isAncestorOf(focused) || !focused->isVisible()) {
-        hide();
+        if (isVisible()) hide();
         return;
     }
     const int width = ScaledPixels(DarkPixels) + ScaledPixels(LightPixels);
     const QRect area(focused->mapTo(&window_, QPoint(0, 0)), focused->size());
-    setGeometry(area.adjusted(-width, -width, width, width));
+    const QRect around = area.adjusted(-width, -width, width, width);
+    // Called after every tick: only a change moves or repaints the mark.
+    if (isVisible() && geometry() == around) return;
+    setGeometry(around);
     raise();
     show();
-    update();
 }
 
 void FocusMark::paintEvent(QPaintEvent*) {
