@@ -1,5 +1,6 @@
 // The keyboard's commands, the context menu, zoom, the focus mark and the
 // destination's checked state, driven through the real window.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
@@ -208,6 +209,11 @@ TEST_F(Keys, TheDestinationsLetterIsCheckedAndLooksTheSame) {
     EXPECT_TRUE(letterC.isChecked());
     EXPECT_FALSE(letterA.isChecked());
     EXPECT_EQ(window.demo().iSelectedStation(), 3);
+    // What a screen reader is told.
+    QAccessibleInterface* reported = QAccessible::queryAccessibleInterface(&letterC);
+    ASSERT_NE(reported, nullptr);
+    EXPECT_TRUE(reported->state().checked);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&letterA)->state().checked);
     // The click gave C the focus, which its border shows as before: compare
     // with the focus elsewhere.
     Child(window, QStringLiteral("btnKill")).setFocus();
