@@ -46,6 +46,14 @@ double ZoomedOut(double factor) {
     return factor;
 }
 
+double ZoomToFit(float widthTwips, float heightTwips, QSize room) {
+    const double across = room.width() * TwipsPerPixel / widthTwips;
+    const double down = room.height() * TwipsPerPixel / heightTwips;
+    // Down to a thousandth, so that rounding to pixels cannot overflow the room.
+    const double fit = std::floor(std::min(across, down) * 1000) / 1000;
+    return std::clamp(fit, SmallestZoom, LargestZoom);
+}
+
 int Pixels(float twips) {
     // At 100 % exactly the design's rounding, in single precision as before.
     if (zoom == 1.0) return static_cast<int>(std::lround(twips / TwipsPerPixel));

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <string>
@@ -40,6 +41,9 @@ void SetZoom(double factor);
 // either end the factor itself.
 double ZoomedIn(double factor);
 double ZoomedOut(double factor);
+// The largest factor at which an area of the design (twips) fits into `room`
+// pixels, within the steps' range.
+double ZoomToFit(float widthTwips, float heightTwips, QSize room);
 
 int Pixels(float twips);
 // A line or border width of the design's 100 % picture, at the current zoom.

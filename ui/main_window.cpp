@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <algorithm>
 #include <cmath>
 
 #include "ui/bridge_view.h"
@@ -291,13 +290,8 @@ void MainWindow::ToggleFit() {
     if (shown == nullptr) return;
     const QRect available = shown->availableGeometry();
     const QSize frame = frameGeometry().size() - geometry().size();
-    const double across = (available.width() - frame.width()) / (Demo::ClientWidth / TwipsPerPixel);
-    const double down =
-        (available.height() - frame.height()) / (Demo::ClientHeight / TwipsPerPixel);
-    // Rounded down to a thousandth, so that rounding to pixels cannot overflow the screen.
-    const double fit = std::floor(std::min(across, down) * 1000) / 1000;
     const double before = Zoom();
-    SetZoomFactor(fit);
+    SetZoomFactor(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, available.size() - frame));
     zoomBeforeFit_ = before;
     move(available.topLeft());
 }

@@ -178,6 +178,26 @@ TEST_F(Keys, FitGrowsTheWindowToTheScreenAndF11AgainGoesBack) {
     EXPECT_DOUBLE_EQ(Zoom(), 1.25);
 }
 
+// From a fitted zoom between two steps, zooming goes on to the nearer step
+// in that direction; the fitted area never exceeds the room.
+TEST(Zoom, StepsFromAnyFactorAndFitsWithinTheRoom) {
+    EXPECT_DOUBLE_EQ(ZoomedIn(1.0), 1.25);
+    EXPECT_DOUBLE_EQ(ZoomedIn(1.1), 1.25);
+    EXPECT_DOUBLE_EQ(ZoomedOut(1.1), 1.0);
+    EXPECT_DOUBLE_EQ(ZoomedIn(3.0), 3.0);
+    EXPECT_DOUBLE_EQ(ZoomedOut(0.5), 0.5);
+    for (const QSize room : {QSize(1600, 1200), QSize(1280, 1024), QSize(1920, 1050)}) {
+        SetZoom(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, room));
+        const QSize client = PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size();
+        EXPECT_LE(client.width(), room.width());
+        EXPECT_LE(client.height(), room.height());
+        // One side fills the room.
+        EXPECT_TRUE(client.width() >= room.width() - 2 || client.height() >= room.height() - 2);
+    }
+    EXPECT_DOUBLE_EQ(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, QSize(100, 100)), 0.5);
+    SetZoom(1.0);
+}
+
 TEST_F(Keys, ReturnPressesTheFocusedButtonOrBox) {
     auto& send = Child<QPushButton>(window, QStringLiteral("Computer1_1_btnKeys"));
     send.setFocus();
