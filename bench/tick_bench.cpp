@@ -23,6 +23,7 @@ struct FlagTimer : TickTimer {
     bool enabled = false;
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool value) override { enabled = value; }
+    void SetIntervalMs(int) override {}
 };
 
 struct Window {

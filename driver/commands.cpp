@@ -1,4 +1,4 @@
-// The control panel's commands: pause and resume, Kill, Renumber, and the
+// The control panel's commands: pause and resume, the speed, Kill, Renumber, and the
 // Learning and Forwarding switches that act on all six bridges at once.
 #include <algorithm>
 #include <cmath>
@@ -46,6 +46,16 @@ void Demo::btnPause_Click() {
             ReportWindow(DecisionKind::Resumed);
         }
     });
+}
+
+void Demo::Faster() { SetSpeed(speed_ + 1); }
+
+void Demo::Slower() { SetSpeed(speed_ - 1); }
+
+void Demo::SetSpeed(int speed) {
+    if (speed < 0 || speed >= static_cast<int>(SpeedIntervalsMs.size()) || speed == speed_) return;
+    speed_ = speed;
+    timer_.SetIntervalMs(SpeedIntervalsMs[static_cast<std::size_t>(speed_)]);
 }
 
 // Hides every token (the whole pool is free again) and gives every station its

@@ -86,6 +86,22 @@ public:
     // One tick of Timer1: move every shown token and test where it stands.
     void Timer1_Timer();
 
+    // While paused, exactly one tick; while running, the same as Pause and no
+    // tick, so that a teacher can step on from the picture where it stopped.
+    // Nothing while a message waits for OK.
+    void Step();
+
+    // The tick's speeds, slowest first, as the timer's interval: a quarter,
+    // half, normal and double speed.
+    static constexpr std::array<int, 4> SpeedIntervalsMs = {400, 200, 100, 50};
+    static constexpr int NormalSpeed = 2;
+    // One speed up or down; at either end nothing changes.
+    void Faster();
+    void Slower();
+    // An index into SpeedIntervalsMs; out-of-range values are ignored.
+    void SetSpeed(int speed);
+    int Speed() const { return speed_; }
+
     // Take a free token from the pool, fill it, give it its direction and place it.
     void LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
                       std::int16_t iDirection, std::int16_t iEnd);
@@ -137,6 +153,8 @@ private:
     // Shows a dispatcher message and waits for OK; MessageOpen() holds meanwhile.
     void ShowMessage(const std::string& text);
 
+    // The tick's work without its check of the timer, so that Step can run it while paused.
+    void MoveAndTestTokens();
     // The tick's tests of one shown token after its move, in the tick's order.
     void TestSegmentEnds(Packet& token);
     void TestJunctions(Packet& token);
@@ -189,6 +207,7 @@ private:
     bool messageOpen_ = false;
     DecisionAccount* account_ = nullptr;
     std::uint64_t tickCount_ = 0;
+    int speed_ = NormalSpeed;
 };
 
 }  // namespace bridging

@@ -20,6 +20,8 @@ public:
     virtual ~TickTimer() = default;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool enabled) = 0;
+    // The time between ticks; the running state is left as it is.
+    virtual void SetIntervalMs(int intervalMs) = 0;
 };
 
 // Uniform pseudo-random numbers in [0, 1).

@@ -44,10 +44,23 @@ void MoveToken(Packet& token) {
 }  // namespace
 
 void Demo::Timer1_Timer() {
+    if (timer_.Enabled()) MoveAndTestTokens();
+}
+
+void Demo::Step() {
+    if (MessageOpen()) return;
+    if (timer_.Enabled()) {
+        btnPause_Click();
+        return;
+    }
+    MoveAndTestTokens();
+}
+
+void Demo::MoveAndTestTokens() {
     Contain([this] {
         // A tick that arrives while a dispatcher message waits for OK would run
         // inside the unfinished tick that opened it.
-        if (MessageOpen() || !timer_.Enabled()) return;
+        if (MessageOpen()) return;
         ++tickCount_;
         // By index: launches during the loop show tokens, and one above R is
         // still moved in this tick.

@@ -1,5 +1,5 @@
 // A started main window with fake platform parts: a message box that records
-// its texts (and can run something while it is "open"), a timer flag and a
+// its texts (and can run something while it is "open"), a timer flag and interval and a
 // scripted random sequence.
 #pragma once
 
@@ -24,8 +24,10 @@ struct RecordingMessage : ModalMessage {
 
 struct FlagTimer : TickTimer {
     bool enabled = false;
+    int intervalMs = 100;
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool value) override { enabled = value; }
+    void SetIntervalMs(int value) override { intervalMs = value; }
 };
 
 // The scripted values, then the program's own generator, so that a test which

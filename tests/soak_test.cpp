@@ -34,6 +34,7 @@ struct FlagTimer : TickTimer {
     bool enabled = false;
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool value) override { enabled = value; }
+    void SetIntervalMs(int) override {}
 };
 
 // What the user does; a tick is the timer firing, which only happens while it runs.

@@ -37,7 +37,7 @@ constexpr std::array<FaceLine, 11> FaceLines = {{
 }};
 
 void PaintFaceLine(QPainter& painter, const FaceLine& line) {
-    painter.setPen(QPen(QtColour(line.colour), 1));
+    painter.setPen(QPen(QtColour(line.colour), ScaledPixels(1)));
     painter.drawLine(PixelPoint(line.x1, line.y1), PixelPoint(line.x2, line.y2));
 }
 
@@ -52,8 +52,8 @@ BridgeView::BridgeView(const Bridge& bridge, int index, QWidget* parent)
     lblName_ = AddLabel("lblName", 120, 540, 1455, 375, 13.5, false);
     btnSpanTree_ = new QPushButton(this);
     btnSpanTree_->setObjectName(objectName() + QStringLiteral("_btnSpanTree"));
-    btnSpanTree_->setGeometry(PixelRect(1740, 480, 495, 495));
-    btnSpanTree_->setFont(FaceFont(13.5));
+    PlaceInTwips(*btnSpanTree_, 1740, 480, 495, 495);
+    SetFaceFont(*btnSpanTree_, 13.5);
     btnSpanTree_->setAccessibleDescription(
         QStringLiteral("Shows the root bridge's number; press to send spanning-tree frames "
                        "out of both ports"));
@@ -67,8 +67,8 @@ QLabel* BridgeView::AddLabel(const char* name, float left, float top, float widt
                              double points, bool centred) {
     auto* label = new QLabel(this);
     label->setObjectName(objectName() + QLatin1Char('_') + QLatin1String(name));
-    label->setGeometry(PixelRect(left, top, width, height));
-    label->setFont(FaceFont(points));
+    PlaceInTwips(*label, left, top, width, height);
+    SetFaceFont(*label, points);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignTop | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
     return label;

@@ -26,14 +26,14 @@ ComputerView::ComputerView(const Computer& computer, int index, QWidget* parent)
 
     command1_ = new QPushButton(this);
     command1_->setObjectName(name + QStringLiteral("_Command1"));
-    command1_->setGeometry(PixelRect(240, 240, 700, 495));
-    command1_->setFont(FaceFont(16.5, true));
+    PlaceInTwips(*command1_, 240, 240, 700, 495);
+    SetFaceFont(*command1_, 16.5, true);
     command1_->setAccessibleName(QStringLiteral("Make station %1 the destination").arg(letter));
 
     btnKeys_ = new QPushButton(this);
     btnKeys_->setObjectName(name + QStringLiteral("_btnKeys"));
-    btnKeys_->setGeometry(PixelRect(0, 840, 1200, 375));
-    btnKeys_->setFont(FaceFont(13.5));
+    PlaceInTwips(*btnKeys_, 0, 840, 1200, 375);
+    SetFaceFont(*btnKeys_, 13.5);
     btnKeys_->setAccessibleName(QStringLiteral("Send from station %1").arg(letter));
     refresh();
 }
@@ -50,7 +50,7 @@ void ComputerView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBox(painter, PixelRect(195, 240, 795, 615), QColor(), QtColour(FrameRed),
              FrameBorderPixels);
-    painter.setPen(QPen(Qt::black, DropLinePixels, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(Qt::black, ScaledPixels(DropLinePixels), Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(PixelPoint(600, 1200), PixelPoint(600, 1560));
 }
 

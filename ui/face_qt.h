@@ -1,12 +1,15 @@
-// Where the core's units meet Qt's: twips become logical pixels, 0x00BBGGRR
-// codes become QColors, and the faces' labels, buttons and boxes are put on Qt
-// widgets and painters. No other file converts units or colours.
+// Where the core's units meet Qt's: twips become logical pixels at the
+// window's zoom, 0x00BBGGRR codes become QColors, and the faces' labels,
+// buttons and boxes are put on Qt widgets and painters. No other file converts
+// units or colours.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QSize>
 #include <QString>
+#include <array>
 #include <string>
 
 #include "common/face.h"
@@ -14,6 +17,7 @@
 class QLabel;
 class QPainter;
 class QPushButton;
+class QWidget;
 
 namespace bridging::ui {
 
@@ -25,7 +29,25 @@ inline constexpr const char* WindowCaption = "Quen's Bridging Demo";
 // these logical pixels on high-density screens.
 inline constexpr float TwipsPerPixel = 15;
 
+// The zoom steps, in per cent; 100 % draws the design's pixels.
+inline constexpr std::array<int, 8> ZoomPercents = {50, 75, 100, 125, 150, 200, 250, 300};
+inline constexpr double SmallestZoom = 0.5;
+inline constexpr double LargestZoom = 3.0;
+
+// The one zoom factor of the picture; SetZoom keeps it within the steps' range.
+double Zoom();
+void SetZoom(double factor);
+// The next step above or below a factor, which need not be a step itself; at
+// either end the factor itself.
+double ZoomedIn(double factor);
+double ZoomedOut(double factor);
+// The largest factor at which an area of the design (twips) fits into `room`
+// pixels, within the steps' range.
+double ZoomToFit(float widthTwips, float heightTwips, QSize room);
+
 int Pixels(float twips);
+// A line or border width of the design's 100 % picture, at the current zoom.
+int ScaledPixels(int pixelsAt100);
 QPoint PixelPoint(float x, float y);
 // Edges are rounded, not sizes, so boxes that share an edge in twips share it
 // in pixels too.
@@ -38,6 +60,14 @@ QString QtText(const std::string& text);
 // The faces' "MS Sans Serif" at a point size, sized in pixels of this layout
 // (a point is 20 twips) so that text keeps its size against the boxes.
 QFont FaceFont(double points, bool bold = false);
+
+// A widget's design rectangle (twips in its parent) and face font, set now and
+// remembered, so that ApplyZoom can place and size it again at another zoom.
+void PlaceInTwips(QWidget& widget, float left, float top, float width, float height);
+void SetFaceFont(QWidget& widget, double points, bool bold = false);
+// Re-applies the remembered rectangles and fonts of `root` and everything in
+// it, and drops the buttons' colour style so that the next face sets it anew.
+void ApplyZoom(QWidget& root);
 
 // A box whose border lies inside its rectangle; no fill when `fill` is invalid.
 void PaintBox(QPainter& painter, const QRect& box, const QColor& fill, const QColor& border,

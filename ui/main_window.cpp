@@ -2,17 +2,24 @@
 // ticks to the core, and redrawing from the core after each of them.
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <cmath>
 
 #include "ui/bridge_view.h"
 #include "ui/computer_view.h"
+#include "ui/context_menu.h"
 #include "ui/face_qt.h"
+#include "ui/focus_mark.h"
 #include "ui/token_layer.h"
 
 namespace bridging::ui {
@@ -36,15 +43,26 @@ void ShowCheckBoxFace(QCheckBox& box, const CheckBoxFace& face) {
 }  // namespace
 
 MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
+    // Every window starts at 100 %: nothing is kept from an earlier one.
+    SetZoom(1.0);
     setObjectName(QStringLiteral("Demo"));
     setWindowTitle(QString::fromUtf8(WindowCaption));
-    setFont(FaceFont(13.5));
+    SetFaceFont(*this, 13.5);
     resize(PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
 
     CreateControls();
     CreateNetwork();
     ChainFocus();
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
+
+    // Buttons, boxes and the list have no menu of their own to offer, and a
+    // right click on them must not open the window's.
+    for (QWidget* control : findChildren<QAbstractButton*>())
+        control->setContextMenuPolicy(Qt::PreventContextMenu);
+    combo1_->setContextMenuPolicy(Qt::PreventContextMenu);
+    focusMark_ = new FocusMark(*this);
+    connect(qApp, &QApplication::focusChanged, focusMark_, &FocusMark::Follow);
+    qApp->installEventFilter(this);
 
     demo_.Form_Load();
     refresh();
@@ -53,6 +71,8 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
 // The widgets outlive the core: they are destroyed with the QWidget base, and a
 // widget that loses focus on the way (the scenario list's text) still signals.
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    QObject::disconnect(qApp, nullptr, focusMark_, nullptr);
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
     timer_.Timer().disconnect(this);
 }
@@ -61,7 +81,7 @@ QPushButton* MainWindow::AddButton(const char* name, float left, float top, floa
                                    float height, void (Demo::*click)()) {
     auto* button = new QPushButton(this);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(PixelRect(left, top, width, height));
+    PlaceInTwips(*button, left, top, width, height);
     connect(button, &QPushButton::clicked, this, [this, click] {
         (demo_.*click)();
         refresh();
@@ -75,7 +95,10 @@ QCheckBox* MainWindow::AddCheckBox(const char* name, float left, float top, floa
                                    float height, void (Demo::*set)(int)) {
     auto* box = new QCheckBox(this);
     box->setObjectName(QLatin1String(name));
-    box->setGeometry(PixelRect(left, top, width, height));
+    PlaceInTwips(*box, left, top, width, height);
+    // Its own font, the window's: a style sheet set and cleared again for
+    // another zoom would otherwise leave it with the application's font.
+    SetFaceFont(*box, 13.5);
     connect(box, &QCheckBox::clicked, this, [this, set](bool checked) {
         (demo_.*set)(checked ? 1 : 0);
         refresh();
@@ -86,7 +109,7 @@ QCheckBox* MainWindow::AddCheckBox(const char* name, float left, float top, floa
 void MainWindow::CreateControls() {
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setGeometry(PixelRect(360, 240, 2895, 495));
+    PlaceInTwips(*combo1_, 360, 240, 2895, 495);
     combo1_->setEditable(true);
     // The text is the scenario's name exactly as typed: no completion, and no
     // typed text joins the list.
@@ -104,6 +127,9 @@ void MainWindow::CreateControls() {
 
     btnPause_ = AddButton("btnPause", 180, 840, 1635, 495, &Demo::btnPause_Click);
     btnPause_->setAccessibleDescription(QStringLiteral("Stop or restart the animation"));
+    btnPause_->setToolTip(
+        QStringLiteral("Stop or restart the animation (Ctrl+P).\nRight-click the window for "
+                       "the other commands: step, speed, zoom and their keys."));
     btnKill_ = AddButton("btnKill", 180, 1320, 1635, 495, &Demo::btnKill_Click);
     btnKill_->setAccessibleDescription(QStringLiteral("Remove every frame"));
     btnCost_ = AddButton("btnCost", 180, 1800, 1635, 495, &Demo::btnCost_Click);
@@ -120,7 +146,7 @@ void MainWindow::CreateControls() {
 
     debugNote_ = new QLabel(this);
     debugNote_->setObjectName(QStringLiteral("DebugNote"));
-    debugNote_->setGeometry(PixelRect(8100, 9960, 4215, 375));
+    PlaceInTwips(*debugNote_, 8100, 9960, 4215, 375);
     debugNote_->setTextFormat(Qt::PlainText);
     debugNote_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 }
@@ -138,6 +164,9 @@ void MainWindow::CreateNetwork() {
     }
     for (int k = 0; k < ComputerCount; ++k) {
         auto* view = new ComputerView(demo_.Computer1[static_cast<std::size_t>(k)], k, this);
+        // Checked tells assistive technology which station is the destination;
+        // the button's style sheet draws it the same either way.
+        view->Command1().setCheckable(true);
         connect(&view->Command1(), &QPushButton::clicked, this, [this, k] {
             demo_.Computer1_Command1_Click(k);
             refresh();
@@ -149,7 +178,7 @@ void MainWindow::CreateNetwork() {
         computers_[static_cast<std::size_t>(k)] = view;
     }
     tokens_ = new TokenLayer(demo_.Packet1, this);
-    tokens_->setGeometry(PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight));
+    PlaceInTwips(*tokens_, 0, 0, Demo::ClientWidth, Demo::ClientHeight);
 }
 
 // The control column in its design order, then the stations' buttons (letter,
@@ -175,7 +204,149 @@ void MainWindow::refresh() {
     ShowNetwork();
     for (BridgeView* view : bridges_) view->refresh();
     for (ComputerView* view : computers_) view->refresh();
+    ShowDestination();
     tokens_->refresh();
+    focusMark_->Follow();
+}
+
+void MainWindow::ShowDestination() {
+    for (int k = 0; k < ComputerCount; ++k) {
+        QPushButton& letter = computers_[static_cast<std::size_t>(k)]->Command1();
+        const bool destination = demo_.iSelectedStation() == k + 1;
+        if (letter.isChecked() != destination) letter.setChecked(destination);
+    }
+}
+
+void MainWindow::RunCommand(Command command) {
+    switch (command) {
+        case Command::PauseResume:
+            demo_.btnPause_Click();
+            break;
+        case Command::Step:
+            demo_.Step();
+            break;
+        case Command::Faster:
+            demo_.Faster();
+            break;
+        case Command::Slower:
+            demo_.Slower();
+            break;
+        case Command::ZoomIn:
+            SetZoomFactor(ZoomedIn(Zoom()));
+            break;
+        case Command::ZoomOut:
+            SetZoomFactor(ZoomedOut(Zoom()));
+            break;
+        case Command::ActualSize:
+            SetZoomFactor(1.0);
+            break;
+        case Command::FitToScreen:
+            ToggleFit();
+            break;
+        case Command::Kill:
+            demo_.btnKill_Click();
+            break;
+        case Command::Renumber:
+            demo_.btnCost_Click();
+            break;
+        case Command::Reset:
+            demo_.btnReset_Click();
+            break;
+        case Command::Learning:
+            demo_.SetChkLearn(demo_.chkLearn().value == 0 ? 1 : 0);
+            break;
+        case Command::Forwarding:
+            demo_.SetChkForward(demo_.chkForward().value == 0 ? 1 : 0);
+            break;
+        case Command::OneBridge:
+        case Command::TwoBridges:
+        case Command::TwoManual:
+        case Command::FourBridges:
+        case Command::FullNetwork:
+            demo_.PickCombo1(ScenarioIndex(command));
+            break;
+    }
+    refresh();
+}
+
+void MainWindow::SetZoomFactor(double factor) {
+    zoomBeforeFit_.reset();
+    SetZoom(factor);
+    ApplyZoom(*this);
+    resize(PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
+    refresh();
+    update();
+}
+
+// The largest zoom at which the whole window, frame included, fits the
+// screen's available area; again, the zoom from before.
+void MainWindow::ToggleFit() {
+    if (zoomBeforeFit_) {
+        const double before = *zoomBeforeFit_;
+        SetZoomFactor(before);
+        return;
+    }
+    const QScreen* shown = screen();
+    if (shown == nullptr) return;
+    const QRect available = shown->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const double before = Zoom();
+    SetZoomFactor(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, available.size() - frame));
+    zoomBeforeFit_ = before;
+    move(available.topLeft());
+}
+
+void MainWindow::OpenMenu(QPoint globalPos) {
+    const MenuState state{demo_.Speed(), static_cast<int>(std::lround(Zoom() * 100)),
+                          demo_.chkLearn().value != 0, demo_.chkForward().value != 0};
+    const MenuActions actions{[this](Command command) { RunCommand(command); },
+                              [this](int speed) {
+                                  demo_.SetSpeed(speed);
+                                  refresh();
+                              },
+                              [this](int percent) { SetZoomFactor(percent / 100.0); }};
+    OpenContextMenu(*this, globalPos, state, actions);
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->globalPos()); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
+        type != QEvent::MouseButtonPress)
+        return false;
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    // Only this window's widgets: a message box or the list's drop-down is a
+    // window of its own.
+    if (receiver == nullptr || receiver->window() != this) return false;
+    if (type == QEvent::MouseButtonPress) {
+        focusMark_->SetKeyboardInUse(false);
+        return false;
+    }
+    return HandleKey(*receiver, static_cast<QKeyEvent&>(*event), type == QEvent::KeyPress);
+}
+
+// Accepting the override claims the key from the focused control's own
+// editing keys; the key press that follows runs the command and goes no further.
+bool MainWindow::HandleKey(QWidget& receiver, QKeyEvent& key, bool pressed) {
+    if (pressed) focusMark_->SetKeyboardInUse(true);
+    const std::optional<Command> command = CommandForKey(key.key(), key.modifiers());
+    auto* button = qobject_cast<QAbstractButton*>(&receiver);
+    const bool activate = button != nullptr && IsActivateKey(key.key(), key.modifiers());
+    const bool menu = IsMenuKey(key.key(), key.modifiers());
+    if (!command && !activate && !menu) return false;
+    if (!pressed) {
+        key.accept();
+        return true;
+    }
+    if (command) {
+        RunCommand(*command);
+    } else if (activate) {
+        button->click();
+    } else {
+        OpenMenu(receiver.mapToGlobal(receiver.rect().center()));
+    }
+    return true;
 }
 
 void MainWindow::ShowControls() {

@@ -6,9 +6,11 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "driver/demo.h"
 #include "driver/platform.h"
+#include "ui/keys.h"
 #include "ui/network_picture.h"
 #include "ui/platform_qt.h"
 
@@ -21,6 +23,7 @@ namespace bridging::ui {
 
 class BridgeView;
 class ComputerView;
+class FocusMark;
 class TokenLayer;
 
 class MainWindow : public QWidget {
@@ -34,6 +37,12 @@ public:
     // Reads the core and brings every widget and painted element up to date.
     void refresh();
 
+    // A command of the key table, as its key or the context menu runs it.
+    void RunCommand(Command command);
+    // Redraws everything at a zoom factor, within the zoom steps' range, and
+    // sizes the window's client area to match.
+    void SetZoomFactor(double factor);
+
     const Demo& demo() const { return demo_; }
     QTimer& tickTimer() { return timer_.Timer(); }
 
@@ -43,6 +52,10 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // The keys of the table win over the focused control's own keys, the
+    // scenario list's text field included.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -50,6 +63,10 @@ private:
     void ChainFocus();
     void ShowControls();
     void ShowNetwork();
+    void ShowDestination();
+    bool HandleKey(QWidget& receiver, QKeyEvent& key, bool pressed);
+    void OpenMenu(QPoint globalPos);
+    void ToggleFit();
     QPushButton* AddButton(const char* name, float left, float top, float width, float height,
                            void (Demo::*click)());
     QCheckBox* AddCheckBox(const char* name, float left, float top, float width, float height,
@@ -73,6 +90,9 @@ private:
     std::array<BridgeView*, BridgeCount> bridges_{};
     std::array<ComputerView*, ComputerCount> computers_{};
     TokenLayer* tokens_ = nullptr;
+    FocusMark* focusMark_ = nullptr;
+    // The zoom to go back to when F11 leaves the fitted size.
+    std::optional<double> zoomBeforeFit_;
 };
 
 }  // namespace bridging::ui

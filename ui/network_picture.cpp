@@ -30,7 +30,7 @@ void AddShownMarkers(std::vector<Marker>& markers, const std::array<BoxFace, Lin
 
 void PaintLines(QPainter& painter, const std::vector<QLine>& lines, ColourCode colour, int width) {
     // Thick lines end in round caps, as wide pens do by default.
-    painter.setPen(QPen(QtColour(colour), width, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(QtColour(colour), ScaledPixels(width), Qt::SolidLine, Qt::RoundCap));
     for (const QLine& line : lines) painter.drawLine(line);
 }
 

@@ -24,6 +24,8 @@ void QtTickTimer::SetEnabled(bool enabled) {
     }
 }
 
+void QtTickTimer::SetIntervalMs(int intervalMs) { timer_.setInterval(intervalMs); }
+
 void QtModalMessage::ShowMessage(const std::string& text) {
     // Named explicitly: Qt leaves an empty title empty on some platforms.
     QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), QtText(text),

@@ -18,6 +18,7 @@ public:
     QtTickTimer();
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
+    void SetIntervalMs(int intervalMs) override;
     QTimer& Timer() { return timer_; }
 
 private:

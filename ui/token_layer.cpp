@@ -32,7 +32,7 @@ TokenLayer::TokenLayer(const std::array<Packet, PoolSize>& pool, QWidget* parent
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    setFont(FaceFont(13.5));
+    SetFaceFont(*this, 13.5);
 }
 
 TokenLayer::Drawn TokenLayer::PictureOf(const Packet& token) {
