@@ -35,6 +35,7 @@ struct BridgeFace {
     LabelFace lblPortB{"RouteStrB", 0x00000000, 0x00FFC0C0, false, true};
     LabelFace lblBestRealB{"3", 0x00008000, 0x00FFC0C0, false, true};
     LabelFace lblPort1Cost{"3", 0x00008000, 0x00FFC0C0, false, true};
+    bool operator==(const BridgeFace&) const = default;
 };
 
 class Bridge {

@@ -110,6 +110,8 @@ public:
     std::int16_t iScenario() const { return iScenario_; }
     // True while a dispatcher message waits for OK.
     bool MessageOpen() const { return messageOpen_; }
+    // True while the window shows a token of the pool: only then has a tick anything to do.
+    bool AnyTokenShown() const;
 
     // The network's elements: their placements and visibility are the network.
     std::array<Bridge, BridgeCount> Bridge1;

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QVariant>
 #include <cmath>
 
 namespace bridging::ui {
@@ -74,12 +73,9 @@ void ShowCaption(QPushButton& button, const std::string& caption) {
     if (button.text() != text) button.setText(text);
 }
 
-void ShowButtonFace(QPushButton& button, const ButtonFace& face) {
-    ShowCaption(button, face.caption);
-    static const char* const shownColour = "bridgingBackColour";
-    const QVariant shown = button.property(shownColour);
-    if (shown.isValid() && shown.toInt() == face.backColour) return;
-    button.setProperty(shownColour, face.backColour);
+void ShowButtonFace(QPushButton& button, const ButtonFace& face, const ButtonFace* shown) {
+    if (shown == nullptr || shown->caption != face.caption) ShowCaption(button, face.caption);
+    if (shown != nullptr && shown->backColour == face.backColour) return;
     const QColor back = QtColour(face.backColour);
     // A style sheet, because the platform styles shade a palette's button colour.
     button.setStyleSheet(

@@ -47,7 +47,8 @@ void PaintBox(QPainter& painter, const QRect& box, const QColor& fill, const QCo
 void ShowLabelFace(QLabel& label, const LabelFace& face);
 // A push button's caption, with '&' shown as itself rather than as a shortcut.
 void ShowCaption(QPushButton& button, const std::string& caption);
-// Caption and background colour of a button that shows its colour.
-void ShowButtonFace(QPushButton& button, const ButtonFace& face);
+// Caption and background colour of a button that shows its colour, set where
+// they differ from `shown`, the face that the button shows now (all when null).
+void ShowButtonFace(QPushButton& button, const ButtonFace& face, const ButtonFace* shown);
 
 }  // namespace bridging::ui

@@ -4,8 +4,10 @@
 // core; the window keeps widgets, not state.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "driver/demo.h"
 #include "driver/platform.h"
@@ -35,6 +37,9 @@ public:
     void refresh();
 
     const Demo& demo() const { return demo_; }
+    // The logic's running state (Pause / Resume); the QTimer under it sleeps
+    // besides while no frame is shown.
+    bool ticking() const { return timer_.Enabled(); }
     QTimer& tickTimer() { return timer_.Timer(); }
 
 public slots:
@@ -43,13 +48,17 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
     void CreateNetwork();
     void ChainFocus();
     void ShowControls();
+    // Network, stations, bridges and frames: all that a tick can change.
+    void ShowElements();
     void ShowNetwork();
+    void DrawNetworkImage();
     QPushButton* AddButton(const char* name, float left, float top, float width, float height,
                            void (Demo::*click)());
     QCheckBox* AddCheckBox(const char* name, float left, float top, float width, float height,
@@ -61,6 +70,9 @@ private:
     Demo demo_;
     // The network as last painted, only to know when to paint it again.
     NetworkPicture paintedNetwork_;
+    // The window's background with the network drawn on it, at the window's
+    // size; repaints copy from it. Null when it must be drawn again.
+    QPixmap networkImage_;
 
     QComboBox* combo1_ = nullptr;
     QPushButton* btnPause_ = nullptr;
@@ -72,7 +84,7 @@ private:
     QLabel* debugNote_ = nullptr;
     std::array<BridgeView*, BridgeCount> bridges_{};
     std::array<ComputerView*, ComputerCount> computers_{};
-    TokenLayer* tokens_ = nullptr;
+    std::unique_ptr<TokenLayer> tokens_;
 };
 
 }  // namespace bridging::ui
