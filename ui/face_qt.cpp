@@ -1,6 +1,7 @@
 // Unit and colour conversion, fonts, and applying faces to Qt widgets.
 #include "ui/face_qt.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -30,10 +31,26 @@ QColor QtColour(ColourCode colour) {
 
 QString QtText(const std::string& text) { return QString::fromStdString(text); }
 
+namespace {
+
+// A family that is not installed costs a search of the system's fonts for
+// fallbacks the first time it is asked for; the faces' own family is therefore
+// named only where it exists, and the same fonts as before stand in for it.
+const QStringList& FaceFamilies() {
+    static const QStringList families = [] {
+        QStringList list = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        const QString own = QStringLiteral("MS Sans Serif");
+        if (QFontDatabase::hasFamily(own)) list.prepend(own);
+        return list;
+    }();
+    return families;
+}
+
+}  // namespace
+
 QFont FaceFont(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(FaceFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 20 / TwipsPerPixel)));
     font.setBold(bold);
