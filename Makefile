@@ -10,6 +10,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || echo "Configuring the $(PRESET) build in $(BUILD_DIR)"
 	@cmake --preset $(PRESET) >/dev/null
 
 build: configure
@@ -18,7 +19,14 @@ build: configure
 test: build
 	@ctest --preset $(PRESET) -j $(JOBS)
 
-run: build
+# The program alone: neither the tests nor the benchmarks are built for it.
+run: configure
+	@[ -x $(BUILD_DIR)/app/bridging-demo ] || echo "Building the program in $(BUILD_DIR)"\
+	  "for the first time: a few minutes on two cores; later runs rebuild only what changed"
+	@cmake --build --preset $(PRESET) -j $(JOBS) --target bridging-demo
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}$${QT_QPA_PLATFORM:-}" ]; then \
+	  echo "The program is built, but its window needs a graphical session:" \
+	    "run $(BUILD_DIR)/app/bridging-demo on a desktop." >&2; exit 1; fi
 	@$(BUILD_DIR)/app/bridging-demo
 
 bench:

@@ -36,6 +36,7 @@ struct BridgeFace {
     LabelFace lblPortB{"RouteStrB", 0x00000000, 0x00FFC0C0, false, true};
     LabelFace lblBestRealB{"3", 0x00008000, 0x00FFC0C0, false, true};
     LabelFace lblPort1Cost{"3", 0x00008000, 0x00FFC0C0, false, true};
+    bool operator==(const BridgeFace&) const = default;
 };
 
 // The number of the bridge that sent a spanning-tree frame of this colour.

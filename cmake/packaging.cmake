@@ -1,10 +1,13 @@
-# Installs the program's desktop entry and icon beside it, and configures CPack so
-# that `cpack -G DEB` in a build directory makes a Debian package.
+# Installs the program's desktop entry, AppStream metainfo and icon beside it,
+# and configures CPack so that `cpack -G DEB` in a build directory makes a
+# Debian package.
 include(GNUInstallDirs)
 
 if(BRIDGING_GUI)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/bridging-demo.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/bridging-demo.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/bridging-demo.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 endif()

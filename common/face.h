@@ -17,6 +17,7 @@ struct Placement {
     float Width = 0;
     float Height = 0;
     bool Visible = true;
+    bool operator==(const Placement&) const = default;
 };
 
 struct LabelFace {
@@ -25,17 +26,20 @@ struct LabelFace {
     ColourCode backColour = 0x00FFFFFF;
     bool opaque = false;
     bool visible = true;
+    bool operator==(const LabelFace&) const = default;
 };
 
 struct ButtonFace {
     std::string caption;
     ColourCode backColour = 0x00C0C0C0;
+    bool operator==(const ButtonFace&) const = default;
 };
 
 // A filled rectangle (the segments' end markers).
 struct BoxFace {
     Placement place;
     ColourCode fill = 0x00008000;
+    bool operator==(const BoxFace&) const = default;
 };
 
 // A straight line between two points (segments and link lines).
@@ -45,11 +49,13 @@ struct LineFace {
     float X2 = 0;
     float Y2 = 0;
     bool Visible = true;
+    bool operator==(const LineFace&) const = default;
 };
 
 struct CheckBoxFace {
     std::string caption;
     int value = 0;  // 0 unchecked, 1 checked
+    bool operator==(const CheckBoxFace&) const = default;
 };
 
 }  // namespace bridging

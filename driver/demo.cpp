@@ -1,6 +1,9 @@
 // The main window's design values, the binding of its elements' events, its
 // start-up and the handlers that rebuild the network (scenario list, Reset).
 #include "driver/demo.h"
+
+#include <algorithm>
+
 #include "driver/geometry.h"
 
 namespace bridging {
@@ -111,6 +114,11 @@ void Demo::Form_Load() {
         BuildScenario();
         iSelectedStation_ = 1;
     });
+}
+
+bool Demo::AnyTokenShown() const {
+    return std::any_of(Packet1.begin(), Packet1.end(),
+                       [](const Packet& token) { return token.place.Visible; });
 }
 
 void Demo::SetCombo1Text(const std::string& text) {

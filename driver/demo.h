@@ -127,6 +127,8 @@ public:
     std::int16_t iScenario() const { return iScenario_; }
     // True while a dispatcher message waits for OK.
     bool MessageOpen() const { return messageOpen_; }
+    // True while the window shows a token of the pool: only then has a tick anything to do.
+    bool AnyTokenShown() const;
 
     // Where the records of decisions go; null (the default) makes none.
     void SetAccount(DecisionAccount* account);

@@ -129,6 +129,25 @@ TEST_F(OneBridgeRoad, CarriesOneFrameAcrossTheBridgeAndRetiresEveryToken) {
     EXPECT_TRUE(message.texts.empty());
 }
 
+// The window lets its timer sleep while no token is shown: the answer must
+// follow every way a token appears or goes.
+TEST_F(OneBridgeRoad, TokensAreShownUntilTheLastCopyRetires) {
+    int ticks = 0;
+    while (demo.AnyTokenShown() && ++ticks < 200) demo.Timer1_Timer();
+    EXPECT_EQ(ticks, 47);
+    EXPECT_TRUE(ShownTokens().empty());
+}
+
+TEST_F(DemoTest, NoTokenIsShownAtStartOrAfterKillAndOneIsAfterASend) {
+    EXPECT_FALSE(demo.AnyTokenShown());
+    Send(0, 2);
+    EXPECT_TRUE(demo.AnyTokenShown());
+    demo.btnKill_Click();
+    EXPECT_FALSE(demo.AnyTokenShown());
+    PlaceToken(15, 5000, 3440, 200, 0);
+    EXPECT_TRUE(demo.AnyTokenShown());
+}
+
 TEST_F(DemoTest, TokenLaunchedDuringATickMovesOnlyWhenItsIndexIsHigher) {
     // A right-going token one step before the junction of "One Bridge" (Left 5905).
     PlaceToken(5, 5705, 3440, 200, 0);

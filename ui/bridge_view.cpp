@@ -75,34 +75,33 @@ QLabel* BridgeView::AddLabel(const char* name, float left, float top, float widt
 }
 
 void BridgeView::refresh() {
-    const BridgeFace& face = bridge_.Face();
-    ShowLabelFace(*lblPortA_, face.lblPortA);
-    ShowLabelFace(*lblBestRealA_, face.lblBestRealA);
-    ShowLabelFace(*lblPort0Cost_, face.lblPort0Cost);
-    ShowLabelFace(*lblName_, face.lblName);
-    ShowLabelFace(*lblPortB_, face.lblPortB);
-    ShowLabelFace(*lblBestRealB_, face.lblBestRealB);
-    ShowLabelFace(*lblPort1Cost_, face.lblPort1Cost);
-    ShowButtonFace(*btnSpanTree_, face.btnSpanTree);
-
-    const QString name =
-        QStringLiteral("Spanning-tree root of bridge %1").arg(bridge_.BridgeNumber());
-    if (btnSpanTree_->accessibleName() != name) {
-        btnSpanTree_->setAccessibleName(name);
-        setAccessibleName(QStringLiteral("Bridge %1").arg(bridge_.BridgeNumber()));
-    }
-
-    // The body's fill is painted here, so a new colour needs a repaint.
-    static const char* const shownFill = "bridgingBodyFill";
-    const QVariant fill = property(shownFill);
-    if (!fill.isValid() || fill.toInt() != face.shape1Fill) {
-        setProperty(shownFill, face.shape1Fill);
-        update();
-    }
-
     const QRect area = PixelRect(bridge_.place);
     if (geometry() != area) setGeometry(area);
     if (isVisibleTo(parentWidget()) != bridge_.place.Visible) setVisible(bridge_.place.Visible);
+
+    const BridgeFace& face = bridge_.Face();
+    const Shown* shown = shown_ ? &*shown_ : nullptr;
+    if (shown != nullptr && shown->face == face && shown->number == bridge_.BridgeNumber()) return;
+    const auto show = [shown, &face](QLabel& label, LabelFace BridgeFace::*part) {
+        if (shown == nullptr || shown->face.*part != face.*part) ShowLabelFace(label, face.*part);
+    };
+    show(*lblPortA_, &BridgeFace::lblPortA);
+    show(*lblBestRealA_, &BridgeFace::lblBestRealA);
+    show(*lblPort0Cost_, &BridgeFace::lblPort0Cost);
+    show(*lblName_, &BridgeFace::lblName);
+    show(*lblPortB_, &BridgeFace::lblPortB);
+    show(*lblBestRealB_, &BridgeFace::lblBestRealB);
+    show(*lblPort1Cost_, &BridgeFace::lblPort1Cost);
+    ShowButtonFace(*btnSpanTree_, face.btnSpanTree, shown ? &shown->face.btnSpanTree : nullptr);
+
+    if (shown == nullptr || shown->number != bridge_.BridgeNumber()) {
+        btnSpanTree_->setAccessibleName(
+            QStringLiteral("Spanning-tree root of bridge %1").arg(bridge_.BridgeNumber()));
+        setAccessibleName(QStringLiteral("Bridge %1").arg(bridge_.BridgeNumber()));
+    }
+    // The body's fill is painted here, so a new colour needs a repaint.
+    if (shown != nullptr && shown->face.shape1Fill != face.shape1Fill) update();
+    shown_ = Shown{face, bridge_.BridgeNumber()};
 }
 
 void BridgeView::paintEvent(QPaintEvent*) {

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "bridge/bridge.h"
 
@@ -20,8 +22,11 @@ public:
     // `index` names the view's objects ("Bridge1_2_btnSpanTree").
     BridgeView(const Bridge& bridge, int index, QWidget* parent);
 
-    // Brings place, visibility, texts and colours up to date with the bridge.
+    // Brings place, visibility, texts and colours up to date with the bridge;
+    // texts and colours are touched only where the bridge's face changed.
     void refresh();
+    // The next refresh sets every face anew, as after a zoom change.
+    void ForgetShown() { shown_.reset(); }
 
     QPushButton& btnSpanTree() { return *btnSpanTree_; }
 
@@ -32,7 +37,14 @@ private:
     QLabel* AddLabel(const char* name, float left, float top, float width, float height,
                      double points, bool centred);
 
+    // What the widgets show, so that a refresh touches only what changed.
+    struct Shown {
+        BridgeFace face;
+        std::int16_t number = 0;
+    };
+
     const Bridge& bridge_;
+    std::optional<Shown> shown_;
     QLabel* lblPortA_;
     QLabel* lblBestRealA_;
     QLabel* lblPort0Cost_;

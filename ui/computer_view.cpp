@@ -39,11 +39,15 @@ ComputerView::ComputerView(const Computer& computer, int index, QWidget* parent)
 }
 
 void ComputerView::refresh() {
-    ShowButtonFace(*command1_, computer_.Command1());
-    ShowButtonFace(*btnKeys_, computer_.btnKeys());
     const QRect area = PixelRect(computer_.place);
     if (geometry() != area) setGeometry(area);
     if (isVisibleTo(parentWidget()) != computer_.place.Visible) setVisible(computer_.place.Visible);
+
+    const Shown now{computer_.Command1(), computer_.btnKeys()};
+    if (shown_ == now) return;
+    ShowButtonFace(*command1_, now.command1, shown_ ? &shown_->command1 : nullptr);
+    ShowButtonFace(*btnKeys_, now.btnKeys, shown_ ? &shown_->btnKeys : nullptr);
+    shown_ = now;
 }
 
 void ComputerView::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "stations/computer.h"
 
@@ -17,8 +18,11 @@ public:
     // `index` is the station's element index: 0 is station A.
     ComputerView(const Computer& computer, int index, QWidget* parent);
 
-    // Brings place, visibility, captions and colours up to date with the station.
+    // Brings place, visibility, captions and colours up to date with the station;
+    // captions and colours are touched only where the station's face changed.
     void refresh();
+    // The next refresh sets every face anew, as after a zoom change.
+    void ForgetShown() { shown_.reset(); }
 
     QPushButton& Command1() { return *command1_; }
     QPushButton& btnKeys() { return *btnKeys_; }
@@ -27,7 +31,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // What the widgets show, so that a refresh touches only what changed.
+    struct Shown {
+        ButtonFace command1;
+        ButtonFace btnKeys;
+        bool operator==(const Shown&) const = default;
+    };
+
     const Computer& computer_;
+    std::optional<Shown> shown_;
     QPushButton* command1_;
     QPushButton* btnKeys_;
 };

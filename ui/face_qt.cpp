@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -17,11 +18,10 @@ namespace {
 
 double zoom = 1.0;
 
-// Properties that remember a widget's design values and a button's shown colour.
+// Properties that remember a widget's design values.
 const char* const DesignRect = "bridgingTwips";
 const char* const DesignFont = "bridgingFontPoints";
 const char* const DesignBold = "bridgingFontBold";
-const char* const ShownColour = "bridgingBackColour";
 
 // Factors closer than this count as the same step.
 constexpr double SameStep = 1e-6;
@@ -84,10 +84,26 @@ QColor QtColour(ColourCode colour) {
 
 QString QtText(const std::string& text) { return QString::fromStdString(text); }
 
+namespace {
+
+// A family that is not installed costs a search of the system's fonts for
+// fallbacks the first time it is asked for; the faces' own family is therefore
+// named only where it exists, and the same fonts as before stand in for it.
+const QStringList& FaceFamilies() {
+    static const QStringList families = [] {
+        QStringList list = {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+        const QString own = QStringLiteral("MS Sans Serif");
+        if (QFontDatabase::hasFamily(own)) list.prepend(own);
+        return list;
+    }();
+    return families;
+}
+
+}  // namespace
+
 QFont FaceFont(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
+    font.setFamilies(FaceFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(
         std::max(1, static_cast<int>(std::lround(points * 20 * zoom / TwipsPerPixel))));
@@ -142,7 +158,6 @@ void ApplyZoom(QWidget& root) {
         const QVariant points = widget->property(DesignFont);
         if (points.isValid())
             widget->setFont(FaceFont(points.toDouble(), widget->property(DesignBold).toBool()));
-        widget->setProperty(ShownColour, QVariant());
     }
 }
 
@@ -179,11 +194,9 @@ void ShowCaption(QPushButton& button, const std::string& caption) {
     if (button.text() != text) button.setText(text);
 }
 
-void ShowButtonFace(QPushButton& button, const ButtonFace& face) {
-    ShowCaption(button, face.caption);
-    const QVariant shown = button.property(ShownColour);
-    if (shown.isValid() && shown.toInt() == face.backColour) return;
-    button.setProperty(ShownColour, face.backColour);
+void ShowButtonFace(QPushButton& button, const ButtonFace& face, const ButtonFace* shown) {
+    if (shown == nullptr || shown->caption != face.caption) ShowCaption(button, face.caption);
+    if (shown != nullptr && shown->backColour == face.backColour) return;
     const QColor back = QtColour(face.backColour);
     // A style sheet, because the platform styles shade a palette's button colour.
     button.setStyleSheet(

@@ -66,7 +66,7 @@ QFont FaceFont(double points, bool bold = false);
 void PlaceInTwips(QWidget& widget, float left, float top, float width, float height);
 void SetFaceFont(QWidget& widget, double points, bool bold = false);
 // Re-applies the remembered rectangles and fonts of `root` and everything in
-// it, and drops the buttons' colour style so that the next face sets it anew.
+// it. The buttons' colour styles carry pixel widths: their views set them anew.
 void ApplyZoom(QWidget& root);
 
 // A box whose border lies inside its rectangle; no fill when `fill` is invalid.
@@ -77,7 +77,8 @@ void PaintBox(QPainter& painter, const QRect& box, const QColor& fill, const QCo
 void ShowLabelFace(QLabel& label, const LabelFace& face);
 // A push button's caption, with '&' shown as itself rather than as a shortcut.
 void ShowCaption(QPushButton& button, const std::string& caption);
-// Caption and background colour of a button that shows its colour.
-void ShowButtonFace(QPushButton& button, const ButtonFace& face);
+// Caption and background colour of a button that shows its colour, set where
+// they differ from `shown`, the face that the button shows now (all when null).
+void ShowButtonFace(QPushButton& button, const ButtonFace& face, const ButtonFace* shown);
 
 }  // namespace bridging::ui

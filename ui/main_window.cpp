@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -46,6 +47,8 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
     // Every window starts at 100 %: nothing is kept from an earlier one.
     SetZoom(1.0);
     setObjectName(QStringLiteral("Demo"));
+    // paintEvent covers the whole window with the background and the network.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromUtf8(WindowCaption));
     SetFaceFont(*this, 13.5);
     resize(PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
@@ -177,8 +180,7 @@ void MainWindow::CreateNetwork() {
         });
         computers_[static_cast<std::size_t>(k)] = view;
     }
-    tokens_ = new TokenLayer(demo_.Packet1, this);
-    PlaceInTwips(*tokens_, 0, 0, Demo::ClientWidth, Demo::ClientHeight);
+    tokens_ = std::make_unique<TokenLayer>(demo_.Packet1, *this);
 }
 
 // The control column in its design order, then the stations' buttons (letter,
@@ -194,19 +196,25 @@ void MainWindow::ChainFocus() {
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
+// A tick changes no control, so it leaves them as they are.
 void MainWindow::onTick() {
     demo_.Timer1_Timer();
-    refresh();
+    ShowElements();
 }
 
 void MainWindow::refresh() {
     ShowControls();
+    ShowElements();
+}
+
+void MainWindow::ShowElements() {
     ShowNetwork();
     for (BridgeView* view : bridges_) view->refresh();
     for (ComputerView* view : computers_) view->refresh();
     ShowDestination();
     tokens_->refresh();
     focusMark_->Follow();
+    timer_.SetIdle(!demo_.AnyTokenShown());
 }
 
 void MainWindow::ShowDestination() {
@@ -273,6 +281,8 @@ void MainWindow::SetZoomFactor(double factor) {
     zoomBeforeFit_.reset();
     SetZoom(factor);
     ApplyZoom(*this);
+    for (BridgeView* view : bridges_) view->ForgetShown();
+    for (ComputerView* view : computers_) view->ForgetShown();
     resize(PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
     refresh();
     update();
@@ -377,12 +387,31 @@ void MainWindow::ShowNetwork() {
     NetworkPicture now = PictureOf(demo_);
     if (now == paintedNetwork_) return;
     paintedNetwork_ = std::move(now);
+    networkImage_ = QPixmap();
     update();
 }
 
+void MainWindow::DrawNetworkImage() {
+    const qreal ratio = devicePixelRatioF();
+    networkImage_ = QPixmap(size() * ratio);
+    networkImage_.setDevicePixelRatio(ratio);
+    networkImage_.fill(palette().color(backgroundRole()));
+    QPainter painter(&networkImage_);
+    PaintNetwork(painter, paintedNetwork_);
+}
+
+// The painter is clipped to the damaged region, so only that part is copied.
 void MainWindow::paintEvent(QPaintEvent*) {
+    if (networkImage_.isNull() || networkImage_.deviceIndependentSize() != QSizeF(size()) ||
+        networkImage_.devicePixelRatio() != devicePixelRatioF())
+        DrawNetworkImage();
     QPainter painter(this);
-    PaintNetwork(painter, PictureOf(demo_));
+    painter.drawPixmap(0, 0, networkImage_);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) networkImage_ = QPixmap();
+    QWidget::changeEvent(event);
 }
 
 }  // namespace bridging::ui

@@ -4,9 +4,11 @@
 // core; the window keeps widgets, not state.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <memory>
 
 #include "driver/demo.h"
 #include "driver/platform.h"
@@ -44,6 +46,9 @@ public:
     void SetZoomFactor(double factor);
 
     const Demo& demo() const { return demo_; }
+    // The logic's running state (Pause / Resume); the QTimer under it sleeps
+    // besides while no frame is shown.
+    bool ticking() const { return timer_.Enabled(); }
     QTimer& tickTimer() { return timer_.Timer(); }
 
 public slots:
@@ -56,17 +61,21 @@ protected:
     // The keys of the table win over the focused control's own keys, the
     // scenario list's text field included.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
     void CreateNetwork();
     void ChainFocus();
     void ShowControls();
+    // Network, stations, bridges and frames: all that a tick can change.
+    void ShowElements();
     void ShowNetwork();
     void ShowDestination();
     bool HandleKey(QWidget& receiver, QKeyEvent& key, bool pressed);
     void OpenMenu(QPoint globalPos);
     void ToggleFit();
+    void DrawNetworkImage();
     QPushButton* AddButton(const char* name, float left, float top, float width, float height,
                            void (Demo::*click)());
     QCheckBox* AddCheckBox(const char* name, float left, float top, float width, float height,
@@ -78,6 +87,9 @@ private:
     Demo demo_;
     // The network as last painted, only to know when to paint it again.
     NetworkPicture paintedNetwork_;
+    // The window's background with the network drawn on it, at the window's
+    // size; repaints copy from it. Null when it must be drawn again.
+    QPixmap networkImage_;
 
     QComboBox* combo1_ = nullptr;
     QPushButton* btnPause_ = nullptr;
@@ -89,7 +101,7 @@ private:
     QLabel* debugNote_ = nullptr;
     std::array<BridgeView*, BridgeCount> bridges_{};
     std::array<ComputerView*, ComputerCount> computers_{};
-    TokenLayer* tokens_ = nullptr;
+    std::unique_ptr<TokenLayer> tokens_;
     FocusMark* focusMark_ = nullptr;
     // The zoom to go back to when F11 leaves the fitted size.
     std::optional<double> zoomBeforeFit_;

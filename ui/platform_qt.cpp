@@ -11,15 +11,24 @@ namespace bridging::ui {
 
 QtTickTimer::QtTickTimer() {
     timer_.setInterval(IntervalMs);
-    timer_.start();
+    Apply();
 }
 
-bool QtTickTimer::Enabled() const { return timer_.isActive(); }
-
 void QtTickTimer::SetEnabled(bool enabled) {
-    if (enabled) {
+    enabled_ = enabled;
+    Apply();
+}
+
+void QtTickTimer::SetIdle(bool idle) {
+    idle_ = idle;
+    Apply();
+}
+
+void QtTickTimer::Apply() {
+    const bool wake = enabled_ && !idle_;
+    if (wake && !timer_.isActive()) {
         timer_.start();
-    } else {
+    } else if (!wake && timer_.isActive()) {
         timer_.stop();
     }
 }
@@ -28,8 +37,10 @@ void QtTickTimer::SetIntervalMs(int intervalMs) { timer_.setInterval(intervalMs)
 
 void QtModalMessage::ShowMessage(const std::string& text) {
     // Named explicitly: Qt leaves an empty title empty on some platforms.
-    QMessageBox box(QMessageBox::Information, QCoreApplication::applicationName(), QtText(text),
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QtText(text),
                     QMessageBox::Ok, &window_);
+    // A dialog does not take its parent's font by itself.
+    box.setFont(window_.font());
     box.exec();
     // What the box covered was painted in the middle of the action that opened
     // it; paint it again from the state that action leaves.

@@ -10,22 +10,34 @@ class QWidget;
 
 namespace bridging::ui {
 
-// A 100 ms QTimer, running from creation; the event loop starts its ticks.
+// A 100 ms timer, enabled from creation; the event loop starts its ticks. The
+// enabled state is the logic's running state; the QTimer under it also sleeps
+// while the window has told it that a tick would find nothing to do, so that
+// an idle window does not wake up.
 class QtTickTimer : public TickTimer {
 public:
     static constexpr int IntervalMs = 100;
 
     QtTickTimer();
-    bool Enabled() const override;
+    bool Enabled() const override { return enabled_; }
     void SetEnabled(bool enabled) override;
     void SetIntervalMs(int intervalMs) override;
+    // Called after every action and tick with whether a tick would do anything.
+    void SetIdle(bool idle);
     QTimer& Timer() { return timer_; }
 
 private:
+    // Starts the QTimer only when it is not running already, so that the ticks
+    // keep their rhythm across actions.
+    void Apply();
+
     QTimer timer_;
+    bool enabled_ = true;
+    bool idle_ = false;
 };
 
-// A modal information box with an OK button and the application's name as title.
+// A modal box with the message and an OK button only, in the window's font and
+// with the application's name as title.
 // Ticks that fall due while it is open reach the window's logic, which ignores
 // them until the box is closed.
 class QtModalMessage : public ModalMessage {

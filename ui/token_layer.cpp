@@ -1,18 +1,21 @@
 // Painting of the pool's tokens at their face's design positions (twips inside
-// the token): a filled box with a grey border and the frame's label over it.
+// the token): the light grey area, a filled box with a grey border, and the
+// frame's label over it.
 #include "ui/token_layer.h"
 
-#include <QPaintEvent>
+#include <QEvent>
 #include <QPainter>
-#include <QRegion>
 
 #include "ui/face_qt.h"
 
 namespace bridging::ui {
 namespace {
 
+constexpr ColourCode AreaGrey = 0x00C0C0C0;
 constexpr int BodyBorderPixels = 8;
 
+// Both are rounded in the window's pixels, not the token's, so that a token
+// looks the same wherever it stands between two pixels.
 QRect BodyOf(const Packet& token) {
     return PixelRect(token.place.Left + 45, token.place.Top + 45, 1215, 735);
 }
@@ -21,50 +24,77 @@ QRect LabelOf(const Packet& token) {
     return PixelRect(token.place.Left + 120, token.place.Top + 220, 1060, 615);
 }
 
-// Where the token's face paints: the token's area beyond it stays see-through.
-QRect PaintedArea(const Packet& token) { return BodyOf(token).united(LabelOf(token)); }
-
 }  // namespace
 
-TokenLayer::TokenLayer(const std::array<Packet, PoolSize>& pool, QWidget* parent)
-    : QWidget(parent), pool_(pool) {
-    setObjectName(QStringLiteral("Packet1"));
+TokenView::TokenView(const Packet& token, int index, QWidget* parent)
+    : QWidget(parent), token_(token) {
+    setObjectName(QStringLiteral("Packet1_%1").arg(index));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     SetFaceFont(*this, 13.5);
+    label_.setTextFormat(Qt::PlainText);
+    label_.setPerformanceHint(QStaticText::AggressiveCaching);
+    setVisible(false);
 }
 
-TokenLayer::Drawn TokenLayer::PictureOf(const Packet& token) {
-    if (!token.place.Visible || !token.Visible()) return {};
-    return {true, PaintedArea(token), token.ContentsText(), token.FillColour(),
+TokenView::Face TokenView::FaceOf(const Packet& token, const QPoint& origin) {
+    return {token.Visible(),
+            BodyOf(token).translated(-origin),
+            LabelOf(token).translated(-origin),
+            token.ContentsText(),
+            token.FillColour(),
             token.BorderColour()};
 }
 
-void TokenLayer::refresh() {
-    QRegion dirty;
-    for (std::size_t k = 0; k < pool_.size(); ++k) {
-        Drawn now = PictureOf(pool_[k]);
-        if (now == drawn_[k]) continue;
-        if (drawn_[k].shown) dirty += drawn_[k].area;
-        if (now.shown) dirty += now.area;
-        drawn_[k] = std::move(now);
+void TokenView::refresh() {
+    if (!token_.place.Visible) {
+        if (isVisibleTo(parentWidget())) setVisible(false);
+        return;
     }
-    if (!dirty.isEmpty()) update(dirty);
+    const QRect area = PixelRect(token_.place);
+    if (geometry() != area) setGeometry(area);
+    Face now = FaceOf(token_, area.topLeft());
+    if (now != shown_) {
+        if (now.text != shown_.text) {
+            label_.setText(QtText(now.text));
+            label_.prepare(QTransform(), font());
+            labelWidth_ = label_.size().width();
+        }
+        shown_ = std::move(now);
+        update();
+    }
+    if (!isVisibleTo(parentWidget())) setVisible(true);
 }
 
-void TokenLayer::paintEvent(QPaintEvent* event) {
+// A new zoom brings a new font: forgetting the face lays the label out again
+// and redraws it at the next refresh.
+void TokenView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) shown_ = Face{};
+    QWidget::changeEvent(event);
+}
+
+void TokenView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.fillRect(rect(), QtColour(AreaGrey));
+    if (!shown_.visible) return;
+    PaintBox(painter, shown_.body, QtColour(shown_.fill), QtColour(shown_.border),
+             BodyBorderPixels);
+    // Centred at the top of the label's box, as a one-line text drawn into it is.
+    const QRect& box = shown_.label;
     painter.setPen(Qt::black);
-    // Higher indices are drawn over lower ones.
-    for (const Packet& token : pool_) {
-        if (!token.place.Visible || !token.Visible()) continue;
-        if (!event->region().intersects(PaintedArea(token))) continue;
-        PaintBox(painter, BodyOf(token), QtColour(token.FillColour()),
-                 QtColour(token.BorderColour()), BodyBorderPixels);
-        painter.drawText(LabelOf(token), Qt::AlignHCenter | Qt::AlignTop,
-                         QtText(token.ContentsText()));
-    }
+    painter.drawStaticText(QPointF(box.left() + (box.width() - labelWidth_) / 2, box.top()),
+                           label_);
+}
+
+TokenLayer::TokenLayer(const std::array<Packet, PoolSize>& pool, QWidget& window) {
+    // Created in index order: higher indices stand over lower ones.
+    for (std::size_t k = 0; k < pool.size(); ++k)
+        views_[k] = new TokenView(pool[k], static_cast<int>(k), &window);
+}
+
+void TokenLayer::refresh() {
+    for (TokenView* view : views_) view->refresh();
 }
 
 }  // namespace bridging::ui

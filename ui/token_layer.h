@@ -1,8 +1,10 @@
-// The moving frames: a transparent layer over the whole network that paints the
-// shown tokens of the window's pool above bridges and stations, and repaints
-// only where a token was or now is.
+// The moving frames: one opaque widget for each token of the window's pool, in
+// the token's own area, stacked above bridges and stations. Being opaque, a
+// token neither repaints what lies beneath it nor lets it show through; moving
+// one repaints only the strip of the window that it uncovers.
 #pragma once
 
+#include <QStaticText>
 #include <QWidget>
 #include <array>
 #include <string>
@@ -12,32 +14,50 @@
 
 namespace bridging::ui {
 
-class TokenLayer : public QWidget {
+// One token's face: its own area in light grey, the body and the label over it.
+class TokenView : public QWidget {
     Q_OBJECT
 
 public:
-    TokenLayer(const std::array<Packet, PoolSize>& pool, QWidget* parent);
+    TokenView(const Packet& token, int index, QWidget* parent);
 
-    // Schedules a repaint of the old and new areas of every token whose picture changed.
+    // Brings place, visibility, label and colours up to date with the token.
     void refresh();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    // What a token looked like when last painted: only to find what to repaint.
-    struct Drawn {
-        bool shown = false;
-        QRect area;
+    // What the face shows, in the view's own pixels. A paint draws this, not
+    // the token, which may have moved on inside an unfinished tick.
+    struct Face {
+        bool visible = false;
+        QRect body;
+        QRect label;
         std::string text;
         ColourCode fill = 0;
         ColourCode border = 0;
-        bool operator==(const Drawn&) const = default;
+        bool operator==(const Face&) const = default;
     };
-    static Drawn PictureOf(const Packet& token);
+    static Face FaceOf(const Packet& token, const QPoint& origin);
 
-    const std::array<Packet, PoolSize>& pool_;
-    std::array<Drawn, PoolSize> drawn_{};
+    const Packet& token_;
+    Face shown_;
+    // Laid out once for each new text, not on every paint.
+    QStaticText label_;
+    qreal labelWidth_ = 0;
+};
+
+class TokenLayer {
+public:
+    // The views are children of `window` and are created above its present children.
+    TokenLayer(const std::array<Packet, PoolSize>& pool, QWidget& window);
+
+    void refresh();
+
+private:
+    std::array<TokenView*, PoolSize> views_{};
 };
 
 }  // namespace bridging::ui

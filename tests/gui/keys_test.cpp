@@ -45,7 +45,7 @@ protected:
 TEST_F(Keys, EachKeyReachesItsCommandFromTheScenarioText) {
     Press(Qt::Key_P);
     EXPECT_EQ(Caption("btnPause"), QStringLiteral("Resume"));
-    EXPECT_FALSE(window.tickTimer().isActive());
+    EXPECT_FALSE(window.ticking());
     Press(Qt::Key_P);
     EXPECT_EQ(Caption("btnPause"), QStringLiteral("Pause"));
 
@@ -75,7 +75,7 @@ TEST_F(Keys, EachKeyReachesItsCommandFromTheScenarioText) {
     Press(Qt::Key_Down);
     Press(Qt::Key_Down);
     EXPECT_EQ(window.tickTimer().interval(), 200);
-    EXPECT_TRUE(window.tickTimer().isActive());
+    EXPECT_TRUE(window.ticking());
 
     const QSize normal = window.size();
     Press(Qt::Key_Equal);
@@ -118,13 +118,13 @@ TEST_F(Keys, StepWhileRunningPausesAndRunsNoTickThenStepsOneTick) {
     ASSERT_EQ(before.size(), 2u);
     Press(Qt::Key_Period);
     EXPECT_EQ(Caption("btnPause"), QStringLiteral("Resume"));
-    EXPECT_FALSE(window.tickTimer().isActive());
+    EXPECT_FALSE(window.ticking());
     EXPECT_EQ(TokenLefts(window), before);
 
     Press(Qt::Key_Period);
     EXPECT_EQ(TokenLefts(window), (std::vector<float>{before[0] - 200, before[1] + 200}));
     EXPECT_EQ(Caption("btnPause"), QStringLiteral("Resume"));
-    EXPECT_FALSE(window.tickTimer().isActive());
+    EXPECT_FALSE(window.ticking());
 }
 
 QRect InWindow(QWidget& window, const QString& name) {

@@ -1,5 +1,6 @@
-// The dispatcher's "Run Out of Packets" as a real message box: OK only, the
-// application's name as title, no tick while it is open, and Kill after it.
+// The dispatcher's "Run Out of Packets" as a real message box: the text and OK
+// only, in the window's font, the application's name as title, no tick while it
+// is open, and Kill after it.
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {
@@ -26,6 +27,9 @@ TEST(Message, AnEmptyPoolShowsTheBoxAndNoTickRunsWhileItIsOpen) {
     EXPECT_EQ(answerer.text, QStringLiteral("Run Out of Packets"));
     EXPECT_EQ(answerer.title, QStringLiteral("Quen's Bridging Demo"));
     EXPECT_EQ(answerer.buttons, 1);
+    EXPECT_EQ(answerer.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(answerer.textFont.families(), window.font().families());
+    EXPECT_EQ(answerer.textFont.pixelSize(), window.font().pixelSize());
     EXPECT_TRUE(window.tickTimer().isActive());
     EXPECT_EQ(whenOpened.size(), 16u);
     EXPECT_EQ(beforeOk, whenOpened);

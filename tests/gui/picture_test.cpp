@@ -111,5 +111,51 @@ TEST(Picture, AFrameLeavingABridgeIsDrawnOverIt) {
     FAIL() << "no token left the bridge through port B";
 }
 
+// A token's whole area is light grey; the body and the label stand on it.
+// Token 0 is narrower than the others.
+TEST(Picture, ATokenPaintsItsWholeAreaGreyAndNothingBeyondIt) {
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    Click(window, QStringLiteral("Computer1_0_btnKeys"));
+    Tick(window, 6);  // apart, and short of the link line
+    const Placement& left = window.demo().Packet1[0].place;
+    const Placement& right = window.demo().Packet1[1].place;
+    ASSERT_EQ(left.Left, 3105);
+    ASSERT_EQ(right.Left, 5505);
+    const QImage image = Picture(window);
+    const QRgb grey = Rgb(0x00C0C0C0);
+    const QRgb face = window.palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
+    const auto at = [&image](const Placement& p, float x, float y) {
+        return PixelAt(image, Pixels(p.Left + x), Pixels(p.Top + y));
+    };
+    EXPECT_EQ(at(left, 600, 900), grey) << "below the body";
+    EXPECT_EQ(at(left, 1290, 400), grey) << "right of the body, token 0";
+    EXPECT_EQ(at(left, 1320, 100), face) << "beyond token 0's 1305";
+    EXPECT_EQ(at(right, 600, 900), grey) << "below the body";
+    EXPECT_EQ(at(right, 1500, 400), grey) << "right of the body";
+    EXPECT_EQ(at(right, 1590, 100), face) << "beyond the token's 1575";
+    EXPECT_EQ(at(right, 600, 300),
+              Rgb(static_cast<std::uint32_t>(window.demo().Packet1[1].FillColour())))
+        << "the body";
+}
+
+// The network is drawn once for the window's size: a larger window shows it
+// unchanged with the face colour beyond.
+TEST(Picture, AResizedWindowShowsTheSameNetwork) {
+    MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    (void)Picture(window);
+    window.resize(1100, 820);
+    const QImage image = Picture(window);
+    ASSERT_EQ(image.size(), QSize(1100, 820));
+    const QRgb face = window.palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
+    EXPECT_EQ(PixelAt(image, 200, 256), Rgb(SegmentBlack));
+    EXPECT_EQ(PixelAt(image, 438, 330), Rgb(LinkGrey));
+    EXPECT_EQ(PixelAt(image, 1050, 780), face);
+    EXPECT_EQ(PixelAt(image, 900, 400), face);
+}
+
 }  // namespace
 }  // namespace bridging::ui::testing

@@ -49,7 +49,7 @@ TEST(Window, StartsWithOneBridgeAndNoFrame) {
     EXPECT_FALSE(Child(window, QStringLiteral("Computer1_4")).isVisibleTo(&window));
     EXPECT_EQ(Child<QPushButton>(window, QStringLiteral("Bridge1_0_btnSpanTree")).text(),
               QStringLiteral("1"));
-    EXPECT_TRUE(window.tickTimer().isActive());
+    EXPECT_TRUE(window.ticking());
     EXPECT_EQ(window.tickTimer().interval(), 100);
 }
 
@@ -105,6 +105,35 @@ TEST(Window, PauseStopsTheFramesAndResumeMovesThemOn) {
     ASSERT_EQ(after.size(), 2u);
     EXPECT_LT(after[0], before[0]);
     EXPECT_GT(after[1], before[1]);
+}
+
+// The timer runs as the Pause button says; under that, it sleeps while no frame
+// is shown and wakes when one is sent, whose first step comes within a period.
+TEST(Window, TheTimerSleepsWhileNoFrameIsShown) {
+    MainWindow window;
+    window.show();
+    EXPECT_TRUE(window.ticking());
+    EXPECT_FALSE(window.tickTimer().isActive());
+
+    Click(window, QStringLiteral("Computer1_0_btnKeys"));
+    EXPECT_TRUE(window.tickTimer().isActive());
+    EXPECT_LE(window.tickTimer().remainingTime(), 100);
+    const std::vector<float> sent = TokenLefts(window);
+    QTest::qWait(300);
+    EXPECT_NE(TokenLefts(window), sent);
+
+    Click(window, QStringLiteral("btnKill"));
+    EXPECT_TRUE(window.ticking());
+    EXPECT_FALSE(window.tickTimer().isActive());
+
+    // Paused, a frame sent waits; Resume wakes the timer for it.
+    Click(window, QStringLiteral("btnPause"));
+    Click(window, QStringLiteral("Computer1_0_btnKeys"));
+    EXPECT_FALSE(window.ticking());
+    EXPECT_FALSE(window.tickTimer().isActive());
+    Click(window, QStringLiteral("btnPause"));
+    EXPECT_TRUE(window.ticking());
+    EXPECT_TRUE(window.tickTimer().isActive());
 }
 
 TEST(Window, TypingAScenarioHidesTheNetworkUntilTheNameIsComplete) {

@@ -7,7 +7,9 @@
 #include <QColor>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QString>
 #include <QTest>
 #include <QTimer>
@@ -91,6 +93,8 @@ public:
     QString text;
     QString title;
     int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QFont textFont;
 
 private:
     void Answer() {
@@ -101,6 +105,9 @@ private:
         text = box->property("text").toString();
         title = box->windowTitle();
         buttons = static_cast<int>(box->findChildren<QAbstractButton*>().size());
+        if (auto* message = qobject_cast<QMessageBox*>(box)) icon = message->icon();
+        if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            textFont = label->font();
         if (whileOpen_) whileOpen_();
         QMetaObject::invokeMethod(box, "accept");
         answering_ = false;
