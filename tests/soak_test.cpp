@@ -478,8 +478,9 @@ private:
     }
 
     std::string Where(Action action) const {
+        // A failed cut would leave a long text; the first characters say enough.
         return "step " + std::to_string(step_) + " (" + NameOf(action) + ", scenario \"" +
-               demo_.Combo1().text + "\")";
+               FirstCharacters(demo_.Combo1().text, 2 * ScenarioTextLimit) + "\")";
     }
 
     void CheckAlways(Action action) {
