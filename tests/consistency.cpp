@@ -18,18 +18,30 @@ constexpr double Step = 200;
 constexpr std::int16_t FirstStation = 1;
 constexpr std::int16_t LastStation = ComputerCount;
 
+// Collects what failed. The parts of a sentence are put together only when its
+// check fails: the checks run after every step of long runs.
 class Report {
 public:
     explicit Report(std::vector<std::string>& found) : found_(found) {}
-    void Expect(bool holds, const std::string& what) {
-        if (!holds) found_.push_back(what);
+    template <typename... Parts>
+    void Expect(bool holds, const Parts&... parts) {
+        if (holds) return;
+        std::ostringstream sentence;
+        (sentence << ... << parts);
+        found_.push_back(sentence.str());
     }
 
 private:
     std::vector<std::string>& found_;
 };
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+struct Quoted {
+    const std::string& text;
+};
+
+std::ostream& operator<<(std::ostream& out, const Quoted& quoted) {
+    return out << '"' << quoted.text << '"';
+}
 
 bool InOneToSix(double number) {
     return number >= FirstStation && number <= LastStation && number == std::floor(number);
@@ -86,12 +98,12 @@ void CheckTable(Report& report, const StationTable& table, const std::string& na
             gapSeen = true;
             continue;
         }
-        report.Expect(!gapSeen, name + " has a station after an empty position");
+        report.Expect(!gapSeen, name, " has a station after an empty position");
         const bool station = InOneToSix(entry);
-        report.Expect(station, name + " holds " + std::to_string(entry) + ", no station");
+        report.Expect(station, name, " holds ", entry, ", no station");
         if (!station) continue;
-        report.Expect(!seen[static_cast<std::size_t>(entry)],
-                      name + " holds " + Letter(entry) + " twice");
+        report.Expect(!seen[static_cast<std::size_t>(entry)], name, " holds ", Letter(entry),
+                      " twice");
         seen[static_cast<std::size_t>(entry)] = true;
     }
 }
@@ -102,27 +114,25 @@ void CheckBridge(Report& report, const Demo& demo, int k) {
     const std::string name = "bridge " + std::to_string(k);
     const std::int16_t number = bridge.BridgeNumber();
 
-    report.Expect(InOneToSix(number), name + " has number " + std::to_string(number));
+    report.Expect(InOneToSix(number), name, " has number ", number);
     if (InOneToSix(number)) {
-        report.Expect(
-            face.lblName.text == "Bridge #" + Digit(number),
-            name + " shows " + Quoted(face.lblName.text) + " for number " + std::to_string(number));
+        report.Expect(face.lblName.text == "Bridge #" + Digit(number), name, " shows ",
+                      Quoted(face.lblName.text), " for number ", number);
     }
 
     const double root = bridge.RootBridge().value_or(0);
     const bool rootKnown = root >= 1 && root <= number && root == std::floor(root);
-    report.Expect(rootKnown, name + " takes " + std::to_string(root) + " for its root");
+    report.Expect(rootKnown, name, " takes ", root, " for its root");
     if (rootKnown) {
         const std::string caption = std::to_string(static_cast<int>(root));
-        report.Expect(face.btnSpanTree.caption == caption, name + " root button reads " +
-                                                               Quoted(face.btnSpanTree.caption) +
-                                                               " for root " + caption);
+        report.Expect(face.btnSpanTree.caption == caption, name, " root button reads ",
+                      Quoted(face.btnSpanTree.caption), " for root ", caption);
     }
 
-    report.Expect(face.lblPort0Cost.text == CostCaption(bridge.PortACost()),
-                  name + " shows port A cost " + Quoted(face.lblPort0Cost.text));
-    report.Expect(face.lblPort1Cost.text == CostCaption(bridge.PortBCost()),
-                  name + " shows port B cost " + Quoted(face.lblPort1Cost.text));
+    report.Expect(face.lblPort0Cost.text == CostCaption(bridge.PortACost()), name,
+                  " shows port A cost ", Quoted(face.lblPort0Cost.text));
+    report.Expect(face.lblPort1Cost.text == CostCaption(bridge.PortBCost()), name,
+                  " shows port B cost ", Quoted(face.lblPort1Cost.text));
 
     // A bridge that takes itself for the root has no path to show.
     const bool ownRoot = root == number;
@@ -133,37 +143,36 @@ void CheckBridge(Report& report, const Demo& demo, int k) {
     };
     const std::string pairA = pair(bridge.TotalCostThroughPortA(), bridge.BestCostOnPortA());
     const std::string pairB = pair(bridge.TotalCostThroughPortB(), bridge.BestCostOnPortB());
-    report.Expect(face.lblBestRealA.text == pairA,
-                  name + " shows " + Quoted(face.lblBestRealA.text) + " above, not " + pairA);
-    report.Expect(face.lblBestRealB.text == pairB,
-                  name + " shows " + Quoted(face.lblBestRealB.text) + " below, not " + pairB);
+    report.Expect(face.lblBestRealA.text == pairA, name, " shows ", Quoted(face.lblBestRealA.text),
+                  " above, not ", pairA);
+    report.Expect(face.lblBestRealB.text == pairB, name, " shows ", Quoted(face.lblBestRealB.text),
+                  " below, not ", pairB);
 
     // The switches act on every bridge at once, shown or hidden.
-    report.Expect(bridge.bLearn() == (demo.chkLearn().value == 1),
-                  name + " learning disagrees with the Learning box");
-    report.Expect(bridge.bForward() == (demo.chkForward().value == 1),
-                  name + " forwarding disagrees with the Forwarding box");
+    report.Expect(bridge.bLearn() == (demo.chkLearn().value == 1), name,
+                  " learning disagrees with the Learning box");
+    report.Expect(bridge.bForward() == (demo.chkForward().value == 1), name,
+                  " forwarding disagrees with the Forwarding box");
 
     // Both ports move together: blocked by the spanning tree, or as the switch says.
     const std::int32_t state = bridge.PortAState();
     const std::int32_t switched = bridge.bForward() ? PortForwarding : PortBlocking;
-    report.Expect(bridge.PortBState() == state, name + " ports in different states");
-    report.Expect(state == PortBlocked || state == switched,
-                  name + " port state " + std::to_string(state));
+    report.Expect(bridge.PortBState() == state, name, " ports in different states");
+    report.Expect(state == PortBlocked || state == switched, name, " port state ", state);
 
     const std::string labelA = PortLabel(state, bridge.PortATable());
     const std::string labelB = PortLabel(bridge.PortBState(), bridge.PortBTable());
-    report.Expect(face.lblPortA.text == labelA,
-                  name + " port A shows " + Quoted(face.lblPortA.text) + ", not " + Quoted(labelA));
-    report.Expect(face.lblPortB.text == labelB,
-                  name + " port B shows " + Quoted(face.lblPortB.text) + ", not " + Quoted(labelB));
+    report.Expect(face.lblPortA.text == labelA, name, " port A shows ", Quoted(face.lblPortA.text),
+                  ", not ", Quoted(labelA));
+    report.Expect(face.lblPortB.text == labelB, name, " port B shows ", Quoted(face.lblPortB.text),
+                  ", not ", Quoted(labelB));
 
     CheckTable(report, bridge.PortATable(), name + " port A");
     CheckTable(report, bridge.PortBTable(), name + " port B");
     for (std::int16_t station = FirstStation; station <= LastStation; ++station) {
         report.Expect(
             !(TableHolds(bridge.PortATable(), station) && TableHolds(bridge.PortBTable(), station)),
-            name + " learned " + Letter(station) + " on both sides");
+            name, " learned ", Letter(station), " on both sides");
     }
 }
 
@@ -171,13 +180,12 @@ void CheckStation(Report& report, const Demo& demo, int k) {
     const Computer& station = demo.Computer1[static_cast<std::size_t>(k)];
     const std::string name = "station " + Letter(k + 1);
     const bool marked = station.Number() == Computer::Marked;
-    report.Expect(station.Number() == k || marked,
-                  name + " has number " + std::to_string(station.Number()));
-    report.Expect(station.Command1().caption == Letter(k + 1),
-                  name + " letter reads " + Quoted(station.Command1().caption));
+    report.Expect(station.Number() == k || marked, name, " has number ", station.Number());
+    report.Expect(station.Command1().caption == Letter(k + 1), name, " letter reads ",
+                  Quoted(station.Command1().caption));
     const ColourCode colour =
         marked ? Computer::MarkRed : Computer::StationColours[static_cast<std::size_t>(k)];
-    report.Expect(station.Command1().backColour == colour, name + " letter has the wrong colour");
+    report.Expect(station.Command1().backColour == colour, name, " letter has the wrong colour");
 }
 
 void CheckToken(Report& report, const Packet& token, int k) {
@@ -186,32 +194,30 @@ void CheckToken(Report& report, const Packet& token, int k) {
     const int dy = token.YOffset();
     const bool horizontal = std::fabs(dx) == Step && dy == 0;
     const bool vertical = dx == 0 && std::abs(dy) == Step;
-    report.Expect(horizontal || vertical,
-                  name + " moves by (" + std::to_string(dx) + ", " + std::to_string(dy) + ")");
+    report.Expect(horizontal || vertical, name, " moves by (", dx, ", ", dy, ")");
 
     const std::int16_t destination = token.Destination();
     const double source = token.Source();
-    report.Expect(token.BorderColour() == Packet::BorderGrey, name + " has the wrong border");
+    report.Expect(token.BorderColour() == Packet::BorderGrey, name, " has the wrong border");
     if (destination == 0) {
         // A spanning-tree frame: the root it announces, in its sender's white.
-        report.Expect(InOneToSix(source), name + " announces root " + std::to_string(source));
+        report.Expect(InOneToSix(source), name, " announces root ", source);
         if (!InOneToSix(source)) return;
         const std::string contents = "S:" + Digit(source) + ":" + std::to_string(token.Cost());
-        report.Expect(token.ContentsText() == contents,
-                      name + " reads " + Quoted(token.ContentsText()) + ", not " + contents);
+        report.Expect(token.ContentsText() == contents, name, " reads ",
+                      Quoted(token.ContentsText()), ", not ", contents);
         const ColourCode sender = White - token.FillColour();
-        report.Expect(sender >= 1 && sender <= BridgeCount, name + " is not in a sender's white");
+        report.Expect(sender >= 1 && sender <= BridgeCount, name, " is not in a sender's white");
         return;
     }
-    report.Expect(
-        InOneToSix(destination) && InOneToSix(source),
-        name + " goes from " + std::to_string(source) + " to " + std::to_string(destination));
+    report.Expect(InOneToSix(destination) && InOneToSix(source), name, " goes from ", source,
+                  " to ", destination);
     if (!InOneToSix(destination) || !InOneToSix(source)) return;
     const std::string contents = Letter(destination) + ":" + Letter(source);
-    report.Expect(token.ContentsText() == contents,
-                  name + " reads " + Quoted(token.ContentsText()) + ", not " + contents);
+    report.Expect(token.ContentsText() == contents, name, " reads ", Quoted(token.ContentsText()),
+                  ", not ", contents);
     report.Expect(token.FillColour() == Packet::FillColours[static_cast<std::size_t>(destination)],
-                  name + " is not in its destination's colour");
+                  name, " is not in its destination's colour");
 }
 
 }  // namespace
@@ -222,25 +228,25 @@ std::vector<std::string> Inconsistencies(const Demo& demo, bool timerRunning) {
 
     report.Expect(!demo.MessageOpen(), "a message box is still open");
     const std::string pause = timerRunning ? "Pause" : "Resume";
-    report.Expect(demo.btnPause().caption == pause,
-                  "the pause button reads " + Quoted(demo.btnPause().caption));
+    report.Expect(demo.btnPause().caption == pause, "the pause button reads ",
+                  Quoted(demo.btnPause().caption));
     report.Expect(demo.chkLearn().value == 0 || demo.chkLearn().value == 1,
-                  "the Learning box holds " + std::to_string(demo.chkLearn().value));
+                  "the Learning box holds ", demo.chkLearn().value);
     report.Expect(demo.chkForward().value == 0 || demo.chkForward().value == 1,
-                  "the Forwarding box holds " + std::to_string(demo.chkForward().value));
-    report.Expect(InOneToSix(demo.iSelectedStation()),
-                  "the destination is station " + std::to_string(demo.iSelectedStation()));
-    report.Expect(CharacterCount(demo.Combo1().text) <= ScenarioTextLimit,
-                  "the scenario text holds " + std::to_string(CharacterCount(demo.Combo1().text)) +
-                      " characters");
+                  "the Forwarding box holds ", demo.chkForward().value);
+    report.Expect(InOneToSix(demo.iSelectedStation()), "the destination is station ",
+                  demo.iSelectedStation());
+    const std::size_t characters = CharacterCount(demo.Combo1().text);
+    report.Expect(characters <= ScenarioTextLimit, "the scenario text holds ", characters,
+                  " characters");
 
     std::array<bool, BridgeCount + 1> numbered{};
     for (int k = 0; k < BridgeCount; ++k) {
         CheckBridge(report, demo, k);
         const std::int16_t number = demo.Bridge1[static_cast<std::size_t>(k)].BridgeNumber();
         if (number < 1 || number > BridgeCount) continue;
-        report.Expect(!numbered[static_cast<std::size_t>(number)],
-                      "two bridges have number " + std::to_string(number));
+        report.Expect(!numbered[static_cast<std::size_t>(number)], "two bridges have number ",
+                      number);
         numbered[static_cast<std::size_t>(number)] = true;
     }
     for (int k = 0; k < ComputerCount; ++k) CheckStation(report, demo, k);
@@ -252,7 +258,7 @@ std::vector<std::string> Inconsistencies(const Demo& demo, bool timerRunning) {
         ++shown;
         CheckToken(report, token, k);
     }
-    report.Expect(shown <= PoolSize, std::to_string(shown) + " tokens shown");
+    report.Expect(shown <= PoolSize, shown, " tokens shown");
     return found;
 }
 
