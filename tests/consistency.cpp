@@ -35,13 +35,16 @@ private:
     std::vector<std::string>& found_;
 };
 
-struct Quoted {
-    const std::string& text;
-};
+class Quoted {
+public:
+    explicit Quoted(const std::string& text) : text_(text) {}
+    friend std::ostream& operator<<(std::ostream& out, const Quoted& quoted) {
+        return out << '"' << quoted.text_ << '"';
+    }
 
-std::ostream& operator<<(std::ostream& out, const Quoted& quoted) {
-    return out << '"' << quoted.text << '"';
-}
+private:
+    const std::string& text_;
+};
 
 bool InOneToSix(double number) {
     return number >= FirstStation && number <= LastStation && number == std::floor(number);
