@@ -118,6 +118,7 @@ void MainWindow::CreateControls() {
     // typed text joins the list.
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setCompleter(nullptr);
+    combo1_->lineEdit()->setMaxLength(static_cast<int>(ScenarioTextLimit));
     combo1_->setAccessibleName(QStringLiteral("Example network"));
     connect(combo1_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         demo_.SetCombo1Text(text.toStdString());

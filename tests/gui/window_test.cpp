@@ -2,6 +2,7 @@
 // bridge, pausing, the scenario list, keyboard use and accessible names.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -250,6 +251,30 @@ TEST(Window, ButtonsSayWhatTheyDoForTheirElement) {
         auto& control = Child(window, QLatin1String(name));
         EXPECT_FALSE(control.accessibleDescription().isEmpty()) << name;
     }
+}
+
+// The field holds a network's name: a long paste is cut to its first 64
+// characters, which is what the network is built from.
+TEST(Window, ALongPasteIntoTheScenarioListIsCut) {
+    MainWindow window;
+    window.show();
+    QLineEdit& edit = ScenarioText(window);
+    EXPECT_EQ(edit.maxLength(), 64);
+
+    QApplication::clipboard()->setText(QStringLiteral("Full Network") + QString(40000, u'x'));
+    edit.setFocus();
+    edit.selectAll();
+    edit.paste();
+    EXPECT_EQ(edit.text(), QStringLiteral("Full Network") + QString(52, u'x'));
+    EXPECT_EQ(window.demo().Combo1().text, edit.text().toStdString());
+    EXPECT_FALSE(window.demo().Bridge1[0].place.Visible);
+
+    // Up to the limit, a paste is taken whole.
+    QApplication::clipboard()->setText(QStringLiteral("Two Bridges"));
+    edit.selectAll();
+    edit.paste();
+    EXPECT_EQ(window.demo().Combo1().text, "Two Bridges");
+    EXPECT_TRUE(window.demo().Bridge1[1].place.Visible);
 }
 
 }  // namespace
