@@ -231,7 +231,8 @@ if [ "$CALLGRIND" = 1 ]; then
         sleep 2
         stop
         local dump
-        dump=$(ls "$work"/callgrind.out.* | head -n1)
+        # The dump of the stretch, not the one written when the program ended.
+        dump=$(ls "$work"/callgrind.out.*.1 | head -n1)
         local ir calls
         ir=$(total_ir "$dump")
         calls=$(calls_of "$dump" "$counted")
