@@ -212,14 +212,13 @@ if [ "$CALLGRIND" = 1 ]; then
         shift 2
         rm -f "$work"/callgrind.out.*
         WAIT_TRIES=4000
-        valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out.%p" \
-            --collect-atstart=no "$@" 2>/dev/null &
+        valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out.%p" "$@" 2>/dev/null &
         app=$!
         window=$(wait_for_window 4000)
         sleep 5
         eval "$(xdotool getwindowgeometry --shell "$window")"
         if [ "$name" != bare ]; then full_network; fi
-        callgrind_control -i on "$app" >/dev/null
+        callgrind_control -z "$app" >/dev/null  # counts from here on
         local began
         began=$(now_ns)
         if [ "$name" = bare ]; then
