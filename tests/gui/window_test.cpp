@@ -118,7 +118,8 @@ TEST(Window, TheTimerSleepsWhileNoFrameIsShown) {
 
     Click(window, QStringLiteral("Computer1_0_btnKeys"));
     EXPECT_TRUE(window.tickTimer().isActive());
-    EXPECT_LE(window.tickTimer().remainingTime(), 100);
+    // Started by the send: one period away, which a coarse timer may stretch by 5 %.
+    EXPECT_LE(window.tickTimer().remainingTime(), 105);
     const std::vector<float> sent = TokenLefts(window);
     QTest::qWait(300);
     EXPECT_NE(TokenLefts(window), sent);
