@@ -8,8 +8,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-# The lesson log's spoken lines come from the side panel; set to 1 where the
-# window has it, to require a spoken arrival as well.
+# The lesson log's spoken lines (an arrival, a new root, a bridge blocking) come
+# from the side panel; set to 1 where the window has it, to require them too.
 EXPECT_LOG = os.environ.get("BRIDGING_A11Y_EXPECT_LOG", "0") == "1"
 
 events = []
@@ -169,7 +169,8 @@ def main():
     expect(heard("object:property-change:accessible-name", "learned A"),
            "a port's row name says what the bridge learned")
     if EXPECT_LOG:
-        expect(heard("object:text-changed:insert", "arrived"), "the log speaks the arrival")
+        expect(heard("object:text-changed:insert", "reaches station C"),
+               "the log speaks the frame reaching station C")
 
     print("== Two Bridges: a spanning-tree round")
     press_keys(app, "ctrl+2")
@@ -191,8 +192,11 @@ def main():
                ("blocked" in e[2] or "blocking" in e[2]) and e[2].startswith("Port") for e in later),
            "a port row's name reports a blocked port")
     if EXPECT_LOG:
-        expect(any(e[0].startswith("object:text-changed:insert") and "root" in e[2] for e in later),
+        spoken = [e[2] for e in later if e[0].startswith("object:text-changed:insert")]
+        expect(any("for the root" in text for text in spoken),
                "the log speaks a bridge adopting a new root")
+        expect(any("blocks both ports" in text for text in spoken),
+               "the log speaks a bridge blocking its ports")
     print("-- tree after the round")
     dump(app)
 
