@@ -35,7 +35,8 @@ public:
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        if (child == nullptr || !child->object()->isWidgetType()) return -1;
+        if (child == nullptr || child->object() == nullptr || !child->object()->isWidgetType())
+            return -1;
         return static_cast<int>(Children().indexOf(static_cast<QWidget*>(child->object())));
     }
 
