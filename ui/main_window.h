@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
-#include <optional>
 #include <memory>
+#include <optional>
 
 #include "driver/demo.h"
 #include "driver/platform.h"
@@ -71,7 +71,6 @@ private:
     // Network, stations, bridges and frames: all that a tick can change.
     void ShowElements();
     void ShowNetwork();
-    void ShowDestination();
     bool HandleKey(QWidget& receiver, QKeyEvent& key, bool pressed);
     void OpenMenu(QPoint globalPos);
     void ToggleFit();
