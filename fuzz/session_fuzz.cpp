@@ -41,7 +41,10 @@ enum class Action : std::uint8_t {
     DeleteText,
     Paste,
     ArmMessageBox,
-    kMaxValue = ArmMessageBox,
+    Step,
+    Faster,
+    Slower,
+    kMaxValue = Slower,
 };
 
 const char* const Names[] = {"One Bridge", "Two Bridges", "Two Manual", "Four Bridges",
@@ -51,6 +54,7 @@ struct FlagTimer : TickTimer {
     bool enabled = false;
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool value) override { enabled = value; }
+    void SetIntervalMs(int) override {}
 };
 
 class Session;
@@ -154,6 +158,15 @@ private:
             }
             case Action::ArmMessageBox:
                 armed_ = input_.ConsumeIntegralInRange<int>(1, 4);
+                break;
+            case Action::Step:
+                demo_.Step();
+                break;
+            case Action::Faster:
+                demo_.Faster();
+                break;
+            case Action::Slower:
+                demo_.Slower();
                 break;
         }
     }
