@@ -70,6 +70,22 @@ std::vector<FollowChoice> ChoicesOf(const Demo& demo) {
     return choices;
 }
 
+// A plain tooltip is one line however long: break it between words.
+QString WrappedForTip(const QString& text) {
+    constexpr qsizetype Columns = 64;
+    QString wrapped;
+    qsizetype lineStart = 0;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!wrapped.isEmpty()) {
+            const bool full = wrapped.size() - lineStart + 1 + word.size() > Columns;
+            wrapped += full ? QLatin1Char('\n') : QLatin1Char(' ');
+            if (full) lineStart = wrapped.size();
+        }
+        wrapped += word;
+    }
+    return wrapped;
+}
+
 }  // namespace
 
 MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
@@ -429,7 +445,7 @@ bool MainWindow::ShowTip(QWidget& receiver, QHelpEvent& help) {
     const std::optional<QString> tip =
         TipAt(demo_, *this, receiver, receiver.mapTo(this, help.pos()));
     if (!tip) return false;
-    QToolTip::showText(help.globalPos(), *tip, &receiver);
+    QToolTip::showText(help.globalPos(), WrappedForTip(*tip), &receiver);
     return true;
 }
 
