@@ -55,6 +55,8 @@ public:
     void Append(const std::vector<LogLine>& lines);
 
     const LessonLog& log() const { return log_; }
+    // Whether the panel's view shows a line as it is added, and so speaks it.
+    bool ShowsNow(const LogLine& line) const { return isVisible() && Shows(followed_, line); }
     // The panel's controls in their keyboard order, to join the window's chain.
     std::vector<QWidget*> FocusChain() const;
 

@@ -274,15 +274,15 @@ void MainWindow::ShowLesson(bool afterUserAction) {
     if (panel_->isVisible()) {
         ShowLessonNow();
         if (afterUserAction) panel_->SetFollowChoices(ChoicesOf(demo_));
-    } else {
-        QString spoken;
-        for (const LogLine& line : lines) {
-            if (!SpokenWhileHidden(line.kind)) continue;
-            if (!spoken.isEmpty()) spoken += QLatin1Char('\n');
-            spoken += QtText(LineText(line));
-        }
-        announcer_->Say(spoken);
     }
+    // The lines the panel's view does not add are not lost to a screen reader.
+    QString spoken;
+    for (const LogLine& line : lines) {
+        if (!SpokenWhileHidden(line.kind) || panel_->ShowsNow(line)) continue;
+        if (!spoken.isEmpty()) spoken += QLatin1Char('\n');
+        spoken += QtText(LineText(line));
+    }
+    announcer_->Say(spoken);
     panel_->Append(lines);
 }
 

@@ -53,6 +53,7 @@ public:
 
     const Demo& demo() const { return demo_; }
     const LessonPanel& lessonPanel() const { return *panel_; }
+    const LessonAnnouncer& announcer() const { return *announcer_; }
     // The logic's running state (Pause / Resume); the QTimer under it sleeps
     // besides while no frame is shown.
     bool ticking() const { return timer_.Enabled(); }

@@ -7,6 +7,7 @@
 
 #include "explain/tooltips.h"
 #include "ui/face_qt.h"
+#include "ui/lesson_announcer.h"
 #include "ui/lesson_panel.h"
 #include "ui/tooltips.h"
 #include "window_test_support.h"
@@ -215,6 +216,25 @@ TEST(LessonLog, KeepsTheLast5000LinesInTheLogAndTheView) {
     auto& view = Child<QPlainTextEdit>(window, QStringLiteral("txtLog"));
     EXPECT_EQ(view.blockCount(), static_cast<int>(LessonLog::MaxLines));
     EXPECT_TRUE(view.toPlainText().endsWith(QStringLiteral("5002  Kill.")));
+}
+
+TEST(LessonLog, ArrivalsAreSpokenWhileThePanelIsHiddenAndLeftToItsViewWhenShown) {
+    MainWindow hidden;
+    hidden.show();
+    SendAToC(hidden);
+    const QString said = hidden.announcer().Text();
+    EXPECT_TRUE(said.contains(QStringLiteral("reaches station C"))) << said.toStdString();
+    EXPECT_FALSE(said.contains(QStringLiteral("learns")));
+    EXPECT_FALSE(said.contains(QStringLiteral("floods")));
+
+    MainWindow shown;
+    shown.show();
+    shown.RunCommand(Command::LessonPanel);
+    SendAToC(shown);
+    EXPECT_TRUE(shown.announcer().Text().isEmpty());
+    EXPECT_TRUE(Child<QPlainTextEdit>(shown, QStringLiteral("txtLog"))
+                    .toPlainText()
+                    .contains(QStringLiteral("reaches station C")));
 }
 
 TEST(LessonLog, OnlyTheLessonsVisibleEventsAreSpokenWhileHidden) {
