@@ -35,7 +35,7 @@ bool FirstCostsDiffer(const std::array<Bridge, BridgeCount>& bridges) {
 }  // namespace
 
 void Demo::btnPause_Click() {
-    Contain([this] {
+    UserAction([this] {
         if (timer_.Enabled()) {
             btnPause_.caption = "Resume";
             timer_.SetEnabled(false);
@@ -61,7 +61,7 @@ void Demo::SetSpeed(int speed) {
 // Hides every token (the whole pool is free again) and gives every station its
 // letter and colour back. Bridges, switches and the timer are left alone.
 void Demo::btnKill_Click() {
-    Contain([this] {
+    UserAction([this] {
         for (int k = 0; k < PoolSize; ++k) Packet1[k].place.Visible = false;
         for (int i = 0; i < ComputerCount; ++i) Computer1[i].SetNumber(i);
         ReportWindow(DecisionKind::Kill);
@@ -69,7 +69,7 @@ void Demo::btnKill_Click() {
 }
 
 void Demo::btnCost_Click() {
-    Contain([this] {
+    UserAction([this] {
         btnKill_Click();
         DrawPortCosts();
         ShuffleBridgeNumbers();
@@ -127,7 +127,7 @@ void Demo::SetChkForward(int value) { SetCheckBox(chkForward_, value, &Demo::chk
 // As a user's click would: the box's command runs only when its state changes.
 // Any nonzero state counts as checked.
 void Demo::SetCheckBox(CheckBoxFace& box, int value, void (Demo::*command)()) {
-    Contain([&] {
+    UserAction([&] {
         const int state = value != 0 ? 1 : 0;
         if (box.value == state) return;
         box.value = state;

@@ -121,16 +121,28 @@ bool Demo::AnyTokenShown() const {
                        [](const Packet& token) { return token.place.Visible; });
 }
 
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (continuation) continue;
+        if (characters == count) return text.substr(0, i);
+        ++characters;
+    }
+    return text;
+}
+
 void Demo::SetCombo1Text(const std::string& text) {
-    Contain([&] {
-        if (combo1_.text == text) return;
-        combo1_.text = text;
+    UserAction([&] {
+        std::string bounded = FirstCharacters(text, ScenarioTextLimit);
+        if (combo1_.text == bounded) return;
+        combo1_.text = std::move(bounded);
         Combo1_Change();
     });
 }
 
 void Demo::PickCombo1(int listIndex) {
-    Contain([&] {
+    UserAction([&] {
         if (listIndex < 0 || listIndex >= static_cast<int>(combo1_.list.size())) return;
         combo1_.text = combo1_.list[static_cast<std::size_t>(listIndex)];
         Combo1_Click();
@@ -147,7 +159,7 @@ void Demo::Combo1_Click() {
 }
 
 void Demo::btnReset_Click() {
-    Contain([this] {
+    UserAction([this] {
         ReportWindow(DecisionKind::Reset);
         btnKill_Click();
         BuildScenario();

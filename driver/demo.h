@@ -5,9 +5,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "bridge/bridge.h"
@@ -40,6 +42,14 @@ inline constexpr int ComputerCount = 6;
 inline constexpr int PoolSize = 16;
 inline constexpr int LineCount = 6;
 
+// The scenario list's text field holds a network's name, not a document: at
+// most this many characters; a longer text is cut to its first ones.
+inline constexpr std::size_t ScenarioTextLimit = 64;
+
+// The first `count` characters of a UTF-8 text, never splitting a character's
+// bytes; a stray continuation byte stays with the character before it.
+std::string FirstCharacters(const std::string& text, std::size_t count);
+
 // The editable scenario list: its text field and its drop-down entries.
 struct ComboBoxState {
     std::string text;
@@ -59,8 +69,9 @@ public:
     // Start-up, before the window is first shown.
     void Form_Load();
 
-    // The scenario list: a text edit (runs the change handler when the text
-    // actually changes) and a pick from the drop-down list (runs the click handler).
+    // The scenario list: a text edit (cut to ScenarioTextLimit characters; runs
+    // the change handler when the text actually changes) and a pick from the
+    // drop-down list (runs the click handler).
     void SetCombo1Text(const std::string& text);
     void PickCombo1(int listIndex);
     void Combo1_Change();
@@ -125,7 +136,8 @@ public:
     const std::array<ColourCode, 9>& Colours() const { return colours_; }
     std::int16_t iSelectedStation() const { return iSelectedStation_; }
     std::int16_t iScenario() const { return iScenario_; }
-    // True while a dispatcher message waits for OK.
+    // True while a dispatcher message waits for OK. The message is modal: the
+    // user's actions and the ticks that arrive meanwhile are ignored.
     bool MessageOpen() const { return messageOpen_; }
     // True while the window shows a token of the pool: only then has a tick anything to do.
     bool AnyTokenShown() const;
@@ -188,6 +200,12 @@ private:
         try {
             action();
         } catch (const ConversionError&) {}
+    }
+
+    // A user's action: it cannot reach the window while a modal message is open.
+    template <typename Action>
+    void UserAction(Action&& action) noexcept {
+        if (!messageOpen_) Contain(std::forward<Action>(action));
     }
 
     ModalMessage& message_;

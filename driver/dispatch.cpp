@@ -168,19 +168,19 @@ void Demo::Bridge1_zBridgeTx(int Index, Packet& pktTx, std::int16_t iDirection) 
 // The elements' own buttons. The window only names elements that exist; any
 // other index is ignored rather than read out of bounds.
 void Demo::Computer1_Command1_Click(int index) {
-    Contain([&] {
+    UserAction([&] {
         if (index >= 0 && index < ComputerCount) Computer1[index].Command1_Click();
     });
 }
 
 void Demo::Computer1_btnKeys_Click(int index) {
-    Contain([&] {
+    UserAction([&] {
         if (index >= 0 && index < ComputerCount) Computer1[index].btnKeys_Click();
     });
 }
 
 void Demo::Bridge1_btnSpanTree_Click(int index) {
-    Contain([&] {
+    UserAction([&] {
         if (index >= 0 && index < BridgeCount) Bridge1[index].btnSpanTree_Click();
     });
 }

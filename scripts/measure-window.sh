@@ -13,6 +13,7 @@
 #   RUNS=3 SECONDS_EACH=10 scripts/measure-window.sh
 #   BEFORE=/path/to/other/bridging-demo scripts/measure-window.sh   # two builds side by side
 #   CALLGRIND=1 scripts/measure-window.sh         # instructions per tick, 20 s each
+#   FIGURES_DIR=/some/dir scripts/measure-window.sh   # keeps every run's figures there
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -170,23 +171,20 @@ programs=(program)
 [ -n "$BEFORE" ] && programs=(before program)
 path_of() { if [ "$1" = before ]; then echo "$BEFORE"; else echo "$PROGRAM"; fi; }
 
+median_of() { sort -n "$1" | awk '{ v[++n] = $1 } END { print n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }'; }
+
 # Median, range and, given a floor, the ratio of the medians.
 summary() {
-    local file="$work/figure.$1" floor_file="$work/figure.${2:-none}" unit=$3 label=$4
-    sort -n "$file" | awk -v unit="$unit" -v label="$label" -v floor_file="$floor_file" '
-        function median(v, n) { return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }
+    local file="$work/figure.$1" floor_file="$work/figure.${2:-none}" unit=$3 label=$4 floor=""
+    [ -s "$floor_file" ] && floor=$(median_of "$floor_file")
+    sort -n "$file" | awk -v unit="$unit" -v label="$label" -v floor="$floor" '
         { v[++n] = $1 }
         END {
-            line = sprintf("  %-36s median %8.1f %s  (range %.1f to %.1f, %d runs)", label,
-                           median(v, n), unit, v[1], v[n], n)
-            m = 0
-            while ((getline x < floor_file) > 0) f[++m] = x
-            if (m > 0) {
-                asort(f)
-                b = median(f, m)
-                if (b > 0) line = line sprintf("  ratio %.2f", median(v, n) / b)
-                else line = line "  (floor is 0)"
-            }
+            m = n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
+            line = sprintf("  %-36s median %8.1f %s  (range %.1f to %.1f, %d runs)", label, m,
+                           unit, v[1], v[n], n)
+            if (floor != "" && floor > 0) line = line sprintf("  ratio %.2f", m / floor)
+            else if (floor != "") line = line "  (floor is 0)"
             print line
         }'
 }
@@ -214,14 +212,13 @@ if [ "$CALLGRIND" = 1 ]; then
         shift 2
         rm -f "$work"/callgrind.out.*
         WAIT_TRIES=4000
-        valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out.%p" \
-            --collect-atstart=no "$@" 2>/dev/null &
+        valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out.%p" "$@" 2>/dev/null &
         app=$!
         window=$(wait_for_window 4000)
         sleep 5
         eval "$(xdotool getwindowgeometry --shell "$window")"
         if [ "$name" != bare ]; then full_network; fi
-        callgrind_control -i on "$app" >/dev/null
+        callgrind_control -z "$app" >/dev/null  # counts from here on
         local began
         began=$(now_ns)
         if [ "$name" = bare ]; then
@@ -233,7 +230,8 @@ if [ "$CALLGRIND" = 1 ]; then
         sleep 2
         stop
         local dump
-        dump=$(ls "$work"/callgrind.out.* | head -n1)
+        # The dump of the stretch, not the one written when the program ended.
+        dump=$(ls "$work"/callgrind.out.*.1 | head -n1)
         local ir calls
         ir=$(total_ir "$dump")
         calls=$(calls_of "$dump" "$counted")
@@ -260,6 +258,7 @@ for run in $(seq "$RUNS"); do
     echo "round $run of $RUNS: CPU and memory done" >&2
 done
 
+[ -n "${FIGURES_DIR:-}" ] && cp "$work"/figure.* "$FIGURES_DIR"/
 echo "bare window: $BARE; ${SECONDS_EACH} s stretches"
 for name in "${programs[@]}"; do
     echo "$name: $(path_of "$name")"

@@ -162,5 +162,41 @@ TEST_F(DemoTest, FailingComponentDoesNotReachTheWindow) {
     EXPECT_TRUE(ShownTokens().empty());
 }
 
+// The message is modal: nothing the user does reaches the window until OK, and
+// the same actions work again afterwards.
+TEST_F(DemoTest, UserActionsWaitWhileADispatcherMessageIsOpen) {
+    Build("Two");  // no segment under station A: its Send opens the message
+    bool ranWhileOpen = false;
+    message.whileOpen = [&] {
+        if (ranWhileOpen) return;
+        ranWhileOpen = true;
+        demo.SetChkLearn(1);
+        demo.SetChkForward(1);
+        demo.btnPause_Click();
+        demo.btnCost_Click();
+        demo.Computer1_Command1_Click(3);
+        demo.Computer1_btnKeys_Click(1);
+        demo.Bridge1_btnSpanTree_Click(0);
+        demo.SetCombo1Text("One Bridge");
+        demo.PickCombo1(4);
+        demo.btnReset_Click();
+        demo.btnKill_Click();
+    };
+    demo.Computer1_btnKeys_Click(0);
+    ASSERT_TRUE(ranWhileOpen);
+    EXPECT_EQ(message.texts.size(), 2u);
+    EXPECT_EQ(demo.Combo1().text, "Two");
+    EXPECT_EQ(demo.chkLearn().value + demo.chkForward().value, 0);
+    EXPECT_EQ(demo.btnPause().caption, "Pause");
+    EXPECT_EQ(demo.iSelectedStation(), 1);
+    EXPECT_EQ(demo.Bridge1[2].BridgeNumber(), 3);
+    EXPECT_TRUE(ShownTokens().empty());
+
+    demo.Computer1_Command1_Click(3);
+    demo.SetChkLearn(1);
+    EXPECT_EQ(demo.iSelectedStation(), 4);
+    EXPECT_TRUE(demo.Bridge1[0].bLearn());
+}
+
 }  // namespace
 }  // namespace bridging::testing

@@ -240,5 +240,56 @@ TEST_F(DemoTest, ListHandlersRebuildButKeepFramesInFlight) {
     EXPECT_TRUE(demo.Computer1[4].place.Visible);
 }
 
+TEST(ScenarioText, FirstCharactersCountsCharactersNotBytes) {
+    EXPECT_EQ(FirstCharacters("Two Bridges", 3), "Two");
+    EXPECT_EQ(FirstCharacters("Two", 3), "Two");
+    EXPECT_EQ(FirstCharacters("Two", 64), "Two");
+    EXPECT_EQ(FirstCharacters("", 2), "");
+    // "Brücke" with a two-byte u and "€" with three bytes: cut after whole characters.
+    EXPECT_EQ(FirstCharacters("Br\xC3\xBC"
+                              "cke",
+                              3),
+              "Br\xC3\xBC");
+    EXPECT_EQ(FirstCharacters("Br\xC3\xBC"
+                              "cke",
+                              2),
+              "Br");
+    EXPECT_EQ(FirstCharacters("\xE2\x82\xAC\xE2\x82\xAC", 1), "\xE2\x82\xAC");
+    EXPECT_EQ(FirstCharacters("\xF0\x9F\x8C\x89x", 1), "\xF0\x9F\x8C\x89");
+    // A stray continuation byte stays with the character before it.
+    EXPECT_EQ(FirstCharacters("a\x80\x80"
+                              "b",
+                              1),
+              "a\x80\x80");
+}
+
+TEST_F(DemoTest, ALongTextIsCutToTheFieldsLimit) {
+    const std::string sixtyFour(ScenarioTextLimit, 'x');
+    demo.SetCombo1Text(sixtyFour + "yyyy");
+    EXPECT_EQ(demo.Combo1().text, sixtyFour);
+    EXPECT_EQ(demo.chkForward().value, 0);
+
+    // The same text cut again is no change: nothing is rebuilt.
+    SwitchOn();
+    demo.SetCombo1Text(sixtyFour + "zzzzzzzz");
+    EXPECT_EQ(demo.chkForward().value, 1);
+
+    // Sixty-four two-byte characters fit whole; the sixty-fifth is cut.
+    std::string umlauts;
+    for (std::size_t n = 0; n < ScenarioTextLimit; ++n) umlauts += "\xC3\xBC";
+    demo.SetCombo1Text(umlauts + "\xC3\xBC");
+    EXPECT_EQ(demo.Combo1().text, umlauts);
+}
+
+TEST_F(DemoTest, ATextUpToTheLimitIsKeptAsTypedAndStillBuilds) {
+    const std::string padded = "Full Network" + std::string(ScenarioTextLimit - 12, ' ');
+    demo.SetCombo1Text(padded);
+    EXPECT_EQ(demo.Combo1().text, padded);
+    EXPECT_FALSE(demo.Bridge1[0].place.Visible);
+    Build("Full Network");
+    EXPECT_EQ(demo.iScenario(), 5);
+    EXPECT_TRUE(demo.Bridge1[5].place.Visible);
+}
+
 }  // namespace
 }  // namespace bridging::testing

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "explain/accessible.h"
 #include "ui/face_qt.h"
 
 namespace bridging::ui {
@@ -94,14 +95,28 @@ void BridgeView::refresh() {
     show(*lblPort1Cost_, &BridgeFace::lblPort1Cost);
     ShowButtonFace(*btnSpanTree_, face.btnSpanTree, shown ? &shown->face.btnSpanTree : nullptr);
 
-    if (shown == nullptr || shown->number != bridge_.BridgeNumber()) {
-        btnSpanTree_->setAccessibleName(
-            QStringLiteral("Spanning-tree root of bridge %1").arg(bridge_.BridgeNumber()));
+    if (shown == nullptr || shown->number != bridge_.BridgeNumber())
         setAccessibleName(QStringLiteral("Bridge %1").arg(bridge_.BridgeNumber()));
-    }
+    ShowNames();
     // The body's fill is painted here, so a new colour needs a repaint.
     if (shown != nullptr && shown->face.shape1Fill != face.shape1Fill) update();
     shown_ = Shown{face, bridge_.BridgeNumber()};
+}
+
+// Every name reads the bridge as a whole (a port's row its table, a cost its
+// root), so all are formatted again when any part of the face changed; a name
+// that comes out the same is no change to report.
+void BridgeView::ShowNames() {
+    const auto name = [](QWidget& widget, const std::string& text) {
+        widget.setAccessibleName(QtText(text));
+    };
+    name(*lblPortA_, explain::PortRowName(bridge_, 0));
+    name(*lblBestRealA_, explain::CostPairName(bridge_, 0));
+    name(*lblPort0Cost_, explain::PortCostName(bridge_, 0));
+    name(*lblPortB_, explain::PortRowName(bridge_, 1));
+    name(*lblBestRealB_, explain::CostPairName(bridge_, 1));
+    name(*lblPort1Cost_, explain::PortCostName(bridge_, 1));
+    name(*btnSpanTree_, explain::RootButtonName(bridge_));
 }
 
 void BridgeView::paintEvent(QPaintEvent*) {

@@ -36,6 +36,7 @@ protected:
 private:
     QLabel* AddLabel(const char* name, float left, float top, float width, float height,
                      double points, bool centred);
+    void ShowNames();
 
     // What the widgets show, so that a refresh touches only what changed.
     struct Shown {

@@ -5,7 +5,9 @@
 
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 
+#include "explain/accessible.h"
 #include "ui/face_qt.h"
 
 namespace bridging::ui {
@@ -18,7 +20,7 @@ constexpr int DropLinePixels = 6;
 }  // namespace
 
 ComputerView::ComputerView(const Computer& computer, int index, QWidget* parent)
-    : QWidget(parent), computer_(computer) {
+    : QWidget(parent), computer_(computer), index_(index) {
     const QString name = QStringLiteral("Computer1_%1").arg(index);
     const QString letter = QString(QChar(u'A' + index));
     setObjectName(name);
@@ -28,7 +30,6 @@ ComputerView::ComputerView(const Computer& computer, int index, QWidget* parent)
     command1_->setObjectName(name + QStringLiteral("_Command1"));
     PlaceInTwips(*command1_, 240, 240, 700, 495);
     SetFaceFont(*command1_, 16.5, true);
-    command1_->setAccessibleName(QStringLiteral("Make station %1 the destination").arg(letter));
 
     btnKeys_ = new QPushButton(this);
     btnKeys_->setObjectName(name + QStringLiteral("_btnKeys"));
@@ -48,6 +49,18 @@ void ComputerView::refresh() {
     ShowButtonFace(*command1_, now.command1, shown_ ? &shown_->command1 : nullptr);
     ShowButtonFace(*btnKeys_, now.btnKeys, shown_ ? &shown_->btnKeys : nullptr);
     shown_ = now;
+}
+
+void ComputerView::ShowDestination(const Demo& demo) {
+    const Letter now{demo.iSelectedStation() == index_ + 1, computer_.Number() == Computer::Marked};
+    // A click toggles the check itself before the core has its say.
+    if (command1_->isChecked() != now.destination) {
+        const QSignalBlocker quiet(command1_);
+        command1_->setChecked(now.destination);
+    }
+    if (letter_ == now) return;
+    letter_ = now;
+    command1_->setAccessibleName(QtText(explain::StationLetterName(demo, index_)));
 }
 
 void ComputerView::paintEvent(QPaintEvent*) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "driver/demo.h"
 #include "stations/computer.h"
 
 class QPushButton;
@@ -23,6 +24,9 @@ public:
     void refresh();
     // The next refresh sets every face anew, as after a zoom change.
     void ForgetShown() { shown_.reset(); }
+    // Checks the letter button of the destination and names the letter by
+    // what a screen reader cannot see: the destination and the red mark.
+    void ShowDestination(const Demo& demo);
 
     QPushButton& Command1() { return *command1_; }
     QPushButton& btnKeys() { return *btnKeys_; }
@@ -38,7 +42,16 @@ private:
         bool operator==(const Shown&) const = default;
     };
 
+    // What the letter button's check and name last said.
+    struct Letter {
+        bool destination = false;
+        bool arrived = false;
+        bool operator==(const Letter&) const = default;
+    };
+
     const Computer& computer_;
+    const int index_;
+    std::optional<Letter> letter_;
     std::optional<Shown> shown_;
     QPushButton* command1_;
     QPushButton* btnKeys_;

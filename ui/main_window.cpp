@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "explain/names.h"
+#include "ui/accessibility.h"
 #include "ui/bridge_view.h"
 #include "ui/computer_view.h"
 #include "ui/context_menu.h"
@@ -42,7 +43,10 @@ void ShowCheckBoxFace(QCheckBox& box, const CheckBoxFace& face) {
     const QString caption = QtText(face.caption);
     if (box.text() != caption) box.setText(caption);
     const bool checked = face.value != 0;
-    if (box.isChecked() != checked) box.setChecked(checked);
+    if (box.isChecked() != checked) {
+        const QSignalBlocker quiet(&box);
+        box.setChecked(checked);
+    }
 }
 
 NowFacts NowOf(const Demo& demo, bool running) {
@@ -91,6 +95,7 @@ QString WrappedForTip(const QString& text) {
 MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
     // Every window starts at 100 %: nothing is kept from an earlier one.
     SetZoom(1.0);
+    InstallAccessibility();
     setObjectName(QStringLiteral("Demo"));
     // paintEvent covers the whole window with the background and the network.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -143,8 +148,9 @@ QPushButton* MainWindow::AddButton(const char* name, float left, float top, floa
     return button;
 }
 
-// A user's click hands the box's new state to the core, which runs the box's
-// command only when that state has changed.
+// A user's click, key or accessible toggle hands the box's new state to the
+// core, which runs the box's command only when that state has changed. The
+// refresh sets the box with its signals blocked, so only the user is heard.
 QCheckBox* MainWindow::AddCheckBox(const char* name, float left, float top, float width,
                                    float height, void (Demo::*set)(int)) {
     auto* box = new QCheckBox(this);
@@ -153,7 +159,7 @@ QCheckBox* MainWindow::AddCheckBox(const char* name, float left, float top, floa
     // Its own font, the window's: a style sheet set and cleared again for
     // another zoom would otherwise leave it with the application's font.
     SetFaceFont(*box, 13.5);
-    connect(box, &QCheckBox::clicked, this, [this, set](bool checked) {
+    connect(box, &QCheckBox::toggled, this, [this, set](bool checked) {
         (demo_.*set)(checked ? 1 : 0);
         refresh();
     });
@@ -169,6 +175,7 @@ void MainWindow::CreateControls() {
     // typed text joins the list.
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setCompleter(nullptr);
+    combo1_->lineEdit()->setMaxLength(static_cast<int>(ScenarioTextLimit));
     combo1_->setAccessibleName(QStringLiteral("Example network"));
     connect(combo1_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         demo_.SetCombo1Text(text.toStdString());
@@ -221,7 +228,9 @@ void MainWindow::CreateNetwork() {
         // Checked tells assistive technology which station is the destination;
         // the button's style sheet draws it the same either way.
         view->Command1().setCheckable(true);
-        connect(&view->Command1(), &QPushButton::clicked, this, [this, k] {
+        // Toggled, not clicked: an accessible toggle does not click. The
+        // refresh checks the button with its signals blocked.
+        connect(&view->Command1(), &QPushButton::toggled, this, [this, k] {
             demo_.Computer1_Command1_Click(k);
             refresh();
         });
@@ -303,19 +312,13 @@ void MainWindow::ToggleLessonPanel() {
 void MainWindow::ShowElements() {
     ShowNetwork();
     for (BridgeView* view : bridges_) view->refresh();
-    for (ComputerView* view : computers_) view->refresh();
-    ShowDestination();
+    for (ComputerView* view : computers_) {
+        view->refresh();
+        view->ShowDestination(demo_);
+    }
     tokens_->refresh();
     focusMark_->Follow();
     timer_.SetIdle(!demo_.AnyTokenShown());
-}
-
-void MainWindow::ShowDestination() {
-    for (int k = 0; k < ComputerCount; ++k) {
-        QPushButton& letter = computers_[static_cast<std::size_t>(k)]->Command1();
-        const bool destination = demo_.iSelectedStation() == k + 1;
-        if (letter.isChecked() != destination) letter.setChecked(destination);
-    }
 }
 
 void MainWindow::RunCommand(Command command) {

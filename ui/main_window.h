@@ -79,7 +79,6 @@ private:
     // Network, stations, bridges and frames: all that a tick can change.
     void ShowElements();
     void ShowNetwork();
-    void ShowDestination();
     bool HandleKey(QWidget& receiver, QKeyEvent& key, bool pressed);
     void OpenMenu(QPoint globalPos);
     void ToggleFit();

@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "explain/accessible.h"
+#include "ui/accessibility.h"
 #include "ui/face_qt.h"
 
 namespace bridging::ui {
@@ -23,6 +25,8 @@ QRect BodyOf(const Packet& token) {
 QRect LabelOf(const Packet& token) {
     return PixelRect(token.place.Left + 120, token.place.Top + 220, 1060, 615);
 }
+
+int SignOf(double value) { return (value > 0) - (value < 0); }
 
 }  // namespace
 
@@ -49,7 +53,7 @@ TokenView::Face TokenView::FaceOf(const Packet& token, const QPoint& origin) {
 
 void TokenView::refresh() {
     if (!token_.place.Visible) {
-        if (isVisibleTo(parentWidget())) setVisible(false);
+        ShowVisible(false);
         return;
     }
     const QRect area = PixelRect(token_.place);
@@ -64,7 +68,22 @@ void TokenView::refresh() {
         shown_ = std::move(now);
         update();
     }
-    if (!isVisibleTo(parentWidget())) setVisible(true);
+    ShowMeaning();
+    ShowVisible(true);
+}
+
+void TokenView::ShowVisible(bool visible) {
+    if (isVisibleTo(parentWidget()) == visible) return;
+    setVisible(visible);
+    ReportTokenShown(*this, visible);
+}
+
+// The name is formatted only when what it says has changed, not as the token moves.
+void TokenView::ShowMeaning() {
+    Meaning now{shown_.text, SignOf(token_.XOffset()), SignOf(token_.YOffset())};
+    if (now == named_) return;
+    named_ = std::move(now);
+    setAccessibleName(QtText(explain::TokenName(token_)));
 }
 
 // A new zoom brings a new font: forgetting the face lays the label out again

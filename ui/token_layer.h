@@ -41,9 +41,19 @@ private:
         bool operator==(const Face&) const = default;
     };
     static Face FaceOf(const Packet& token, const QPoint& origin);
+    // What the accessible name says: the label and the direction of motion.
+    struct Meaning {
+        std::string text;
+        int across = 0;
+        int down = 0;
+        bool operator==(const Meaning&) const = default;
+    };
+    void ShowVisible(bool visible);
+    void ShowMeaning();
 
     const Packet& token_;
     Face shown_;
+    Meaning named_;
     // Laid out once for each new text, not on every paint.
     QStaticText label_;
     qreal labelWidth_ = 0;

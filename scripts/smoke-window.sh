@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Smoke test of the real window: the sanitizer build of the program on a virtual
+# X server, driven for a while by random clicks over its controls and elements,
+# key presses, pastes and typing into the scenario list, and answers to its
+# message boxes (scripts/window-client.py does the driving). Its event loop is
+# pinged all the while and must answer within 2 s; at the end the window is
+# closed as a user would, with LeakSanitizer on. Fails on a crash, a sanitizer
+# report, a hang or a leak, and prints how many actions it made.
+#
+#   scripts/smoke-window.sh                          # 60 s, a fresh seed
+#   SMOKE_SECONDS=20 SMOKE_SEED=1234 scripts/smoke-window.sh
+#   SMOKE_DISPLAY=83 scripts/smoke-window.sh         # on :83 rather than the first free one
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+DURATION=${SMOKE_SECONDS:-60}
+SEED=${SMOKE_SEED:-$(($(date +%s) % 100000))}
+CAPTION="Quen's Bridging Demo"
+PROGRAM=build/sanitize/app/bridging-demo
+
+work=$(mktemp -d)
+server_pid=""
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+BRIDGING_EXTRA_PACKAGES="xdotool xclip python3-xlib" scripts/install-deps.sh
+if ! { cmake --preset sanitize && cmake --build --preset sanitize -j 2 --target bridging-demo; } \
+    >"$work/build.log" 2>&1; then
+    cat "$work/build.log" >&2
+    exit 1
+fi
+
+fail() {
+    echo "smoke-window: $*" >&2
+    for log in "$work"/program.log "$work"/sanitizer.*; do
+        [ -s "$log" ] && { echo "--- $log"; tail -n 60 "$log"; } >&2
+    done
+    echo "smoke-window: replay with SMOKE_SEED=$SEED" >&2
+    exit 1
+}
+
+if [ -n "${SMOKE_DISPLAY:-}" ]; then
+    Xvfb ":$SMOKE_DISPLAY" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
+    echo "$SMOKE_DISPLAY" >"$work/display"
+    sleep 1
+else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+fi
+server_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR="$work"
+
+# Reports go to files of their own, so that nothing in the program's output can
+# hide one.
+export ASAN_OPTIONS="detect_leaks=1:log_path=$work/sanitizer"
+export UBSAN_OPTIONS="print_stacktrace=1:log_path=$work/sanitizer"
+"$PROGRAM" >"$work/program.log" 2>&1 &
+program_pid=$!
+
+main=""
+for _ in $(seq 600); do
+    main=$(xdotool search --onlyvisible --name "^${CAPTION}\$" 2>/dev/null | head -n1 || true)
+    [ -n "$main" ] && break
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before its window appeared"
+    sleep 0.05
+done
+[ -n "$main" ] || fail "the window never appeared"
+
+echo "smoke-window: seed $SEED, ${DURATION} s on display $DISPLAY"
+if ! scripts/window-client.py drive "$main" "$DURATION" "$SEED"; then
+    kill -0 "$program_pid" 2>/dev/null || fail "the program crashed"
+    fail "the window stopped answering"
+fi
+
+# A leak or another report makes the exit status nonzero and leaves a log.
+scripts/window-client.py close "$main"
+status=""
+for _ in $(seq 600); do
+    if ! kill -0 "$program_pid" 2>/dev/null; then
+        status=0
+        wait "$program_pid" || status=$?
+        break
+    fi
+    sleep 0.1
+done
+[ -n "$status" ] || fail "the program did not end when its window was closed"
+program_pid=""
+if compgen -G "$work/sanitizer.*" >/dev/null; then
+    fail "a sanitizer reported (exit status $status)"
+fi
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "smoke-window: closed cleanly, no sanitizer report"

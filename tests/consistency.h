@@ -1,0 +1,25 @@
+// The checks of a consistent window, shared by the long soak run and the fuzz
+// target over user sessions: what every label, caption and token shows agrees
+// with the numbers behind it, and the bridges' tables and the frame pool keep
+// the network's own rules. Toolkit-free and without a test framework, so that
+// each caller reports a failure its own way.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "driver/demo.h"
+
+namespace bridging::consistency {
+
+// One sentence for every disagreement found, naming the element; empty when the
+// window is consistent. `timerRunning` is the tick timer's state, which the
+// Pause button's caption must follow. Meant for between two actions, never for
+// inside one (a message box that is open is itself reported).
+std::vector<std::string> Inconsistencies(const Demo& demo, bool timerRunning);
+
+// Everything the window shows and the state behind it, as one text: two calls
+// give equal texts exactly when nothing observable changed in between.
+std::string Describe(const Demo& demo);
+
+}  // namespace bridging::consistency
