@@ -16,8 +16,7 @@ constexpr std::array<const char*, Demo::SpeedIntervalsMs.size()> SpeedNames = {
 void AddSpeeds(QMenu& menu, const MenuState& state, const MenuActions& actions) {
     QMenu* speeds = menu.addMenu(QStringLiteral("Speed"));
     for (int speed = 0; speed < static_cast<int>(SpeedNames.size()); ++speed) {
-        QAction* action =
-            speeds->addAction(QString::fromUtf8(SpeedNames[static_cast<std::size_t>(speed)]));
+        QAction* action = speeds->addAction(SpeedName(speed));
         action->setCheckable(true);
         action->setChecked(speed == state.speed);
         QObject::connect(action, &QAction::triggered, speeds,
@@ -45,11 +44,17 @@ std::optional<bool> CheckedState(Command command, const MenuState& state) {
 
 // Groups of the table are separated where a new kind of command starts.
 bool StartsGroup(Command command) {
-    return command == Command::ZoomIn || command == Command::Kill || command == Command::Learning ||
+    return command == Command::ZoomIn || command == Command::LessonPanel ||
+           command == Command::Kill || command == Command::Learning ||
            command == Command::OneBridge;
 }
 
 }  // namespace
+
+QString SpeedName(int speed) {
+    if (speed < 0 || speed >= static_cast<int>(SpeedNames.size())) return {};
+    return QString::fromUtf8(SpeedNames[static_cast<std::size_t>(speed)]);
+}
 
 QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const MenuActions& actions) {
     auto* menu = new QMenu(&parent);

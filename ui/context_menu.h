@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QString>
 #include <functional>
 
 #include "ui/keys.h"
@@ -26,6 +27,9 @@ struct MenuActions {
     std::function<void(int speed)> setSpeed;
     std::function<void(int percent)> setZoomPercent;
 };
+
+// "1× (normal)": a speed as the menu and the lesson panel name it.
+QString SpeedName(int speed);
 
 // The menu, owned by `parent`; a chosen entry calls one of `actions`.
 QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const MenuActions& actions);

@@ -17,6 +17,7 @@ constexpr std::array Table = {
     KeyBinding{Command::ZoomOut, "Zoom out", "Ctrl+-", Ctrl(Qt::Key_Minus)},
     KeyBinding{Command::ActualSize, "Normal size (100 %)", "Ctrl+0", Ctrl(Qt::Key_0)},
     KeyBinding{Command::FitToScreen, "Fit to screen", "F11", QKeyCombination(Qt::Key_F11)},
+    KeyBinding{Command::LessonPanel, "Lesson panel", "F2", QKeyCombination(Qt::Key_F2)},
     KeyBinding{Command::Kill, "Kill", "Ctrl+K", Ctrl(Qt::Key_K)},
     KeyBinding{Command::Renumber, "Renumber", "Ctrl+N", Ctrl(Qt::Key_N)},
     KeyBinding{Command::Reset, "Reset", "Ctrl+R", Ctrl(Qt::Key_R)},

@@ -18,6 +18,7 @@ enum class Command {
     ZoomOut,
     ActualSize,
     FitToScreen,
+    LessonPanel,
     Kill,
     Renumber,
     Reset,

@@ -14,14 +14,18 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <cmath>
 
+#include "explain/names.h"
 #include "ui/accessibility.h"
 #include "ui/bridge_view.h"
 #include "ui/computer_view.h"
 #include "ui/context_menu.h"
 #include "ui/face_qt.h"
 #include "ui/focus_mark.h"
+#include "ui/lesson_announcer.h"
+#include "ui/lesson_panel.h"
 #include "ui/token_layer.h"
 
 namespace bridging::ui {
@@ -45,6 +49,47 @@ void ShowCheckBoxFace(QCheckBox& box, const CheckBoxFace& face) {
     }
 }
 
+NowFacts NowOf(const Demo& demo, bool running) {
+    NowFacts now{running, demo.TickCount(), demo.Speed(), demo.iSelectedStation(), 0, 0};
+    const int station = demo.iSelectedStation() - 1;
+    if (station >= 0 && station < ComputerCount)
+        now.destinationColour = Computer::StationColours[static_cast<std::size_t>(station)];
+    for (const Packet& token : demo.Packet1) now.framesInFlight += token.place.Visible ? 1 : 0;
+    return now;
+}
+
+std::vector<FollowChoice> ChoicesOf(const Demo& demo) {
+    std::vector<FollowChoice> choices;
+    for (int k = 0; k < BridgeCount; ++k) {
+        const Bridge& bridge = demo.Bridge1[static_cast<std::size_t>(k)];
+        if (bridge.place.Visible)
+            choices.push_back(
+                {explain::BridgeName(bridge.BridgeNumber()), {ElementKind::Bridge, k}});
+    }
+    for (int k = 0; k < ComputerCount; ++k) {
+        if (demo.Computer1[static_cast<std::size_t>(k)].place.Visible)
+            choices.push_back(
+                {"Station " + explain::StationLetter(k + 1), {ElementKind::Station, k}});
+    }
+    return choices;
+}
+
+// A plain tooltip is one line however long: break it between words.
+QString WrappedForTip(const QString& text) {
+    constexpr qsizetype Columns = 64;
+    QString wrapped;
+    qsizetype lineStart = 0;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!wrapped.isEmpty()) {
+            const bool full = wrapped.size() - lineStart + 1 + word.size() > Columns;
+            wrapped += full ? QLatin1Char('\n') : QLatin1Char(' ');
+            if (full) lineStart = wrapped.size();
+        }
+        wrapped += word;
+    }
+    return wrapped;
+}
+
 }  // namespace
 
 MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
@@ -60,6 +105,9 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
 
     CreateControls();
     CreateNetwork();
+    panel_ = new LessonPanel(*this, [this](Command command) { RunCommand(command); });
+    announcer_ = std::make_unique<LessonAnnouncer>(*this);
+    described_ = DescribedParts(*this);
     ChainFocus();
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
 
@@ -72,6 +120,8 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
     connect(qApp, &QApplication::focusChanged, focusMark_, &FocusMark::Follow);
     qApp->installEventFilter(this);
 
+    // The account stays on: the log holds what happened while the panel was hidden.
+    demo_.SetAccount(&decisions_);
     demo_.Form_Load();
     refresh();
 }
@@ -79,6 +129,7 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
 // The widgets outlive the core: they are destroyed with the QWidget base, and a
 // widget that loses focus on the way (the scenario list's text) still signals.
 MainWindow::~MainWindow() {
+    demo_.SetAccount(nullptr);
     qApp->removeEventFilter(this);
     QObject::disconnect(qApp, nullptr, focusMark_, nullptr);
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
@@ -202,6 +253,7 @@ void MainWindow::ChainFocus() {
         chain.push_back(&view->btnKeys());
     }
     for (BridgeView* view : bridges_) chain.push_back(&view->btnSpanTree());
+    for (QWidget* control : panel_->FocusChain()) chain.push_back(control);
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
@@ -209,11 +261,52 @@ void MainWindow::ChainFocus() {
 void MainWindow::onTick() {
     demo_.Timer1_Timer();
     ShowElements();
+    ShowLesson(false);
 }
 
 void MainWindow::refresh() {
     ShowControls();
     ShowElements();
+    ShowLesson(true);
+}
+
+void MainWindow::ShowLesson(bool afterUserAction) {
+    std::vector<LogLine> lines = decisions_.Take();
+    if (afterUserAction) {
+        Describe(demo_, described_);
+    } else {
+        for (const LogLine& line : lines) {
+            if (line.element != ElementKind::Window)
+                Describe(demo_, described_, std::pair(line.element, line.index));
+        }
+    }
+    if (panel_->isVisible()) {
+        ShowLessonNow();
+        if (afterUserAction) panel_->SetFollowChoices(ChoicesOf(demo_));
+    }
+    // The lines the panel's view does not add are not lost to a screen reader.
+    QString spoken;
+    for (const LogLine& line : lines) {
+        if (!SpokenWhileHidden(line.kind) || panel_->ShowsNow(line)) continue;
+        if (!spoken.isEmpty()) spoken += QLatin1Char('\n');
+        spoken += QtText(LineText(line));
+    }
+    announcer_->Say(spoken);
+    panel_->Append(lines);
+}
+
+void MainWindow::ShowLessonNow() { panel_->ShowNow(NowOf(demo_, ticking())); }
+
+QSize MainWindow::ClientSize() const {
+    const float panel = panel_->isVisibleTo(this) ? LessonPanel::WidthTwips : 0;
+    return PixelRect(0, 0, Demo::ClientWidth + panel, Demo::ClientHeight).size();
+}
+
+// The drawing keeps its place: the window grows or shrinks on the right.
+void MainWindow::ToggleLessonPanel() {
+    panel_->setVisible(!panel_->isVisibleTo(this));
+    resize(ClientSize());
+    if (panel_->isVisibleTo(this)) panel_->SetFollowChoices(ChoicesOf(demo_));
 }
 
 void MainWindow::ShowElements() {
@@ -254,6 +347,9 @@ void MainWindow::RunCommand(Command command) {
         case Command::FitToScreen:
             ToggleFit();
             break;
+        case Command::LessonPanel:
+            ToggleLessonPanel();
+            break;
         case Command::Kill:
             demo_.btnKill_Click();
             break;
@@ -286,7 +382,7 @@ void MainWindow::SetZoomFactor(double factor) {
     ApplyZoom(*this);
     for (BridgeView* view : bridges_) view->ForgetShown();
     for (ComputerView* view : computers_) view->ForgetShown();
-    resize(PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
+    resize(ClientSize());
     refresh();
     update();
 }
@@ -304,7 +400,9 @@ void MainWindow::ToggleFit() {
     const QRect available = shown->availableGeometry();
     const QSize frame = frameGeometry().size() - geometry().size();
     const double before = Zoom();
-    SetZoomFactor(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, available.size() - frame));
+    const float panel = panel_->isVisibleTo(this) ? LessonPanel::WidthTwips : 0;
+    SetZoomFactor(
+        ZoomToFit(Demo::ClientWidth + panel, Demo::ClientHeight, available.size() - frame));
     zoomBeforeFit_ = before;
     move(available.topLeft());
 }
@@ -325,6 +423,11 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->gl
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ToolTip) {
+        auto* receiver = qobject_cast<QWidget*>(watched);
+        if (receiver == nullptr || receiver->window() != this) return false;
+        return ShowTip(*receiver, static_cast<QHelpEvent&>(*event));
+    }
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
         type != QEvent::MouseButtonPress)
         return false;
@@ -337,6 +440,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     return HandleKey(*receiver, static_cast<QKeyEvent&>(*event), type == QEvent::KeyPress);
+}
+
+// The words are made now, from the core as it stands; a part without words
+// leaves the event to the widget's own tooltip, if it has one.
+bool MainWindow::ShowTip(QWidget& receiver, QHelpEvent& help) {
+    const std::optional<QString> tip =
+        TipAt(demo_, *this, receiver, receiver.mapTo(this, help.pos()));
+    if (!tip) return false;
+    QToolTip::showText(help.globalPos(), WrappedForTip(*tip), &receiver);
+    return true;
 }
 
 // Accepting the override claims the key from the focused control's own

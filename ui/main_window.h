@@ -9,14 +9,18 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "driver/demo.h"
 #include "driver/platform.h"
 #include "ui/keys.h"
+#include "ui/lesson_log.h"
 #include "ui/network_picture.h"
 #include "ui/platform_qt.h"
+#include "ui/tooltips.h"
 
 class QCheckBox;
+class QHelpEvent;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -26,6 +30,8 @@ namespace bridging::ui {
 class BridgeView;
 class ComputerView;
 class FocusMark;
+class LessonAnnouncer;
+class LessonPanel;
 class TokenLayer;
 
 class MainWindow : public QWidget {
@@ -46,6 +52,8 @@ public:
     void SetZoomFactor(double factor);
 
     const Demo& demo() const { return demo_; }
+    const LessonPanel& lessonPanel() const { return *panel_; }
+    const LessonAnnouncer& announcer() const { return *announcer_; }
     // The logic's running state (Pause / Resume); the QTimer under it sleeps
     // besides while no frame is shown.
     bool ticking() const { return timer_.Enabled(); }
@@ -75,11 +83,21 @@ private:
     void OpenMenu(QPoint globalPos);
     void ToggleFit();
     void DrawNetworkImage();
+    // The client area: the drawing, and the lesson panel beside it when shown.
+    QSize ClientSize() const;
+    void ToggleLessonPanel();
+    // The decisions of the action or tick just run: into the log, to the
+    // screen reader, and into the descriptions of the elements they concern.
+    void ShowLesson(bool afterUserAction);
+    void ShowLessonNow();
+    bool ShowTip(QWidget& receiver, QHelpEvent& help);
     QPushButton* AddButton(const char* name, float left, float top, float width, float height,
                            void (Demo::*click)());
     QCheckBox* AddCheckBox(const char* name, float left, float top, float width, float height,
                            void (Demo::*set)(int));
 
+    // Declared before the core, which reports into it until the end.
+    DecisionCollector decisions_;
     QtTickTimer timer_;
     QtModalMessage message_;
     FixedSeedRandom random_;
@@ -102,6 +120,9 @@ private:
     std::array<ComputerView*, ComputerCount> computers_{};
     std::unique_ptr<TokenLayer> tokens_;
     FocusMark* focusMark_ = nullptr;
+    LessonPanel* panel_ = nullptr;
+    std::unique_ptr<LessonAnnouncer> announcer_;
+    std::vector<DescribedPart> described_;
     // The zoom to go back to when F11 leaves the fitted size.
     std::optional<double> zoomBeforeFit_;
 };
