@@ -8,9 +8,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-# The lesson log's spoken lines (an arrival, a new root, a bridge blocking) come
-# from the side panel; set to 1 where the window has it, to require them too.
-EXPECT_LOG = os.environ.get("BRIDGING_A11Y_EXPECT_LOG", "0") == "1"
+# The lesson's spoken lines (an arrival, a new root, a bridge blocking) are
+# required unless this is set to 0.
+EXPECT_LOG = os.environ.get("BRIDGING_A11Y_EXPECT_LOG", "1") == "1"
 
 events = []
 problems = []

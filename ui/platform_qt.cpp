@@ -10,6 +10,9 @@
 namespace bridging::ui {
 
 QtTickTimer::QtTickTimer() {
+    // A coarse timer may stretch a period by 5 %: a frame sent while running
+    // must move within the next period, not a little after it.
+    timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(IntervalMs);
     Apply();
 }
