@@ -19,18 +19,10 @@ struct SilentMessage : ModalMessage {
     void ShowMessage(const std::string&) override {}
 };
 
-struct FlagTimer : TickTimer {
-    bool enabled = false;
-    bool Enabled() const override { return enabled; }
-    void SetEnabled(bool value) override { enabled = value; }
-    void SetIntervalMs(int) override {}
-};
-
 struct Window {
     SilentMessage message;
-    FlagTimer timer;
     FixedSeedRandom random;
-    Demo demo{message, timer, random};
+    Demo demo{message, random};
 
     explicit Window(const std::string& scenario) {
         demo.Form_Load();

@@ -60,8 +60,7 @@ std::int16_t StationOfItem(const std::string& item) {
 
 // Rebuilds a table from its text; items beyond the table's capacity are ignored.
 StationTable TableOfText(const std::string& text) {
-    StationTable table;
-    table.fill(-1);
+    StationTable table = Port::EmptyTable();
     if (text.empty()) return table;
     std::size_t position = 0;
     std::size_t start = 0;
@@ -104,8 +103,6 @@ std::int32_t SwitchedState(std::int32_t state, bool forward) {
 }  // namespace
 
 Bridge::Bridge() {
-    portATable_.fill(-1);
-    portBTable_.fill(-1);
     face_.lblName.text = "Bridge #";
     RefreshPortLabels();
     face_.lblPort0Cost.text = "1";
@@ -115,16 +112,11 @@ Bridge::Bridge() {
     packet1_.place = Placement{2520, 1560, 1095, 735, true};
 }
 
-void Bridge::SetPortACost(const Value& vNewValue) {
-    portACost_ = ToInt16(LeadingNumberOf(vNewValue));
-    face_.lblPort0Cost.text = CostLabelText(portACost_);
-    face_.lblPort0Cost.visible = true;
-}
-
-void Bridge::SetPortBCost(const Value& vNewValue) {
-    portBCost_ = ToInt16(LeadingNumberOf(vNewValue));
-    face_.lblPort1Cost.text = CostLabelText(portBCost_);
-    face_.lblPort1Cost.visible = true;
+void Bridge::SetPortCost(int port, const Value& vNewValue) {
+    ports_[port].cost = ToInt16(LeadingNumberOf(vNewValue));
+    LabelFace& label = port == PortA ? face_.lblPort0Cost : face_.lblPort1Cost;
+    label.text = CostLabelText(ports_[port].cost);
+    label.visible = true;
 }
 
 // Numbering starts the bridge afresh as its own root with its ports held. The
@@ -135,16 +127,14 @@ void Bridge::SetBridgeNumber(const Value& vNewValue) {
     face_.lblName.text = "Bridge #" + CharacterOf(48 + bridgeNumber_);
     rootBridge_ = bridgeNumber_;
     ShowRootBridge();
-    portAString_.clear();
-    portBString_.clear();
-    totalCostThroughPortA_ = 0;
-    totalCostThroughPortB_ = 0;
-    bestCostOnPortA_ = 0;
-    bestCostOnPortB_ = 0;
+    for (Port& port : ports_) {
+        port.text.clear();
+        port.total = 0;
+        port.best = 0;
+        port.state = PortBlocking;
+    }
     face_.lblBestRealA.text = "0:0";
     face_.lblBestRealB.text = "0:0";
-    portAState_ = PortBlocking;
-    portBState_ = PortBlocking;
     bLearn_ = false;
     bForward_ = false;
     face_.lblPortA.text = "Blocking";
@@ -160,11 +150,11 @@ void Bridge::SetBackColour(const Value& vNewValue) {
 }
 
 void Bridge::SetTotalCostThroughPortA(const Value& vNewValue) {
-    totalCostThroughPortA_ = ToInt16(LeadingNumberOf(vNewValue));
+    ports_[PortA].total = ToInt16(LeadingNumberOf(vNewValue));
 }
 
 void Bridge::SetTotalCostThroughPortB(const Value& vNewValue) {
-    totalCostThroughPortB_ = ToInt16(LeadingNumberOf(vNewValue));
+    ports_[PortB].total = ToInt16(LeadingNumberOf(vNewValue));
 }
 
 void Bridge::SetbLearn(const Value& vNewValue) {
@@ -174,34 +164,39 @@ void Bridge::SetbLearn(const Value& vNewValue) {
 
 void Bridge::SetbForward(const Value& vNewValue) {
     bForward_ = ToBoolean(vNewValue);
-    portAState_ = SwitchedState(portAState_, bForward_);
-    portBState_ = SwitchedState(portBState_, bForward_);
+    for (Port& port : ports_) port.state = SwitchedState(port.state, bForward_);
     RefreshPortLabels();
 }
 
-void Bridge::zSetPortAString(const std::string& strTable) {
-    portAString_ = strTable;
-    ParsePortStrings();
-    RefreshPortLabels();
-}
-
-void Bridge::zSetPortBString(const std::string& strTable) {
-    portBString_ = strTable;
+void Bridge::SetPortString(int port, const std::string& strTable) {
+    ports_[port].text = strTable;
     ParsePortStrings();
     RefreshPortLabels();
 }
 
 void Bridge::ParsePortStrings() {
-    portATable_ = TableOfText(portAString_);
-    portBTable_ = TableOfText(portBString_);
+    for (Port& port : ports_) port.table = TableOfText(port.text);
 }
 
 // The tables own the stations; their texts are rewritten from them here.
 void Bridge::RefreshPortLabels() {
-    portAString_ = TextOfTable(portATable_);
-    portBString_ = TextOfTable(portBTable_);
-    face_.lblPortA.text = PortLabelText(portAState_, portAString_);
-    face_.lblPortB.text = PortLabelText(portBState_, portBString_);
+    for (int port : {PortA, PortB}) {
+        Port& side = ports_[port];
+        side.text = TextOfTable(side.table);
+        TableLabel(port).text = PortLabelText(side.state, side.text);
+    }
+}
+
+std::string Bridge::RootPort() const {
+    switch (rootPort_) {
+        case RootPortChoice::PortA:
+            return "PortA";
+        case RootPortChoice::PortB:
+            return "PortB";
+        case RootPortChoice::None:
+            break;
+    }
+    return "";
 }
 
 void Bridge::ShowRootBridge() { face_.btnSpanTree.caption = NumberText(RootBridgeValue()); }
@@ -215,17 +210,9 @@ Decision Bridge::Record(DecisionKind kind, int port) const {
     return decision;
 }
 
-void Bridge::Report(Decision& decision) {
-    if (zDecision) zDecision(decision);
-}
-
 FrameFacts FactsOfFrame(const Packet& frame) {
     return {frame.ContentsText(), frame.Source(), frame.Destination(), frame.Cost(),
             SenderOfColour(frame.Colour())};
-}
-
-void Bridge::RaiseBridgeTx(Packet& pktTx, std::int16_t iDirection) {
-    if (zBridgeTx) zBridgeTx(pktTx, iDirection);
 }
 
 }  // namespace bridging

@@ -3,6 +3,7 @@
 // every other one out of the other port, when that port is forwarding.
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "bridge/bridge.h"
 
@@ -24,42 +25,42 @@ bool FitsATable(double station) {
 
 }  // namespace
 
-void Bridge::xPacketArrives(Packet& pktIn, std::int16_t iPort) {
-    const bool fromA = iPort == 0;
+void Bridge::xPacketArrives(const Packet& pktIn, std::int16_t iPort, BridgeEvents& raised) {
+    const int arrival = iPort == 0 ? PortA : PortB;
     if (pktIn.Destination() == 0) {
-        ReceiveSpanningTreeFrame(pktIn, fromA);
+        ReceiveSpanningTreeFrame(pktIn, arrival, raised);
         return;
     }
-    ForwardDataFrame(pktIn, fromA);
+    ForwardDataFrame(pktIn, arrival, raised);
 }
 
-void Bridge::ForwardDataFrame(Packet& pktIn, bool fromA) {
+void Bridge::ForwardDataFrame(const Packet& pktIn, int arrival, BridgeEvents& raised) {
     const std::int16_t destination = pktIn.Destination();
-    bool destinationKnownOnA = Holds(portATable_, destination);
-    bool destinationKnownOnB = Holds(portBTable_, destination);
-    if (bLearn_) LearnFrom(pktIn, fromA);
+    bool destinationKnownOnA = Holds(ports_[PortA].table, destination);
+    bool destinationKnownOnB = Holds(ports_[PortB].table, destination);
+    if (bLearn_) LearnFrom(pktIn, arrival, raised);
     // Looking again after learning only ever adds knowledge: a frame sent to its
     // own source has just been learned on its arrival side and is filtered there.
-    destinationKnownOnA = destinationKnownOnA || Holds(portATable_, destination);
-    destinationKnownOnB = destinationKnownOnB || Holds(portBTable_, destination);
+    destinationKnownOnA = destinationKnownOnA || Holds(ports_[PortA].table, destination);
+    destinationKnownOnB = destinationKnownOnB || Holds(ports_[PortB].table, destination);
 
-    const DecisionKind passing = PassingOf(fromA, destinationKnownOnA, destinationKnownOnB);
-    if (zDecision) {
-        Decision decision = Record(passing, fromA ? 0 : 1);
+    const DecisionKind passing = PassingOf(arrival, destinationKnownOnA, destinationKnownOnB);
+    if (raised.recording) {
+        Decision decision = Record(passing, arrival);
         decision.frame = FactsOfFrame(pktIn);
-        Report(decision);
+        raised.zDecision.push_back(std::move(decision));
     }
     if (passing == DecisionKind::Forwards || passing == DecisionKind::Floods) {
-        RaiseBridgeTx(pktIn, fromA ? 1 : 0);
+        raised.zBridgeTx.push_back({pktIn, DirectionOutOf(OtherPort(arrival))});
     }
 }
 
 // A frame goes out of the other port only when its destination is not known on
 // its arrival side and that port is forwarding.
-DecisionKind Bridge::PassingOf(bool fromA, bool knownOnA, bool knownOnB) const {
-    const bool knownHere = fromA ? knownOnA : knownOnB;
-    const bool knownThere = fromA ? knownOnB : knownOnA;
-    const std::int32_t otherState = fromA ? portBState_ : portAState_;
+DecisionKind Bridge::PassingOf(int arrival, bool knownOnA, bool knownOnB) const {
+    const bool knownHere = arrival == PortA ? knownOnA : knownOnB;
+    const bool knownThere = arrival == PortA ? knownOnB : knownOnA;
+    const std::int32_t otherState = ports_[OtherPort(arrival)].state;
     if (knownHere) return DecisionKind::Filters;
     if (otherState == PortBlocked) return DecisionKind::HeldByBlocked;
     if (otherState != PortForwarding) return DecisionKind::HeldByBlocking;
@@ -67,30 +68,30 @@ DecisionKind Bridge::PassingOf(bool fromA, bool knownOnA, bool knownOnB) const {
 }
 
 // Learning ignores the port states: a held or blocked bridge still learns.
-void Bridge::LearnFrom(const Packet& pktIn, bool fromA) {
+void Bridge::LearnFrom(const Packet& pktIn, int arrival, BridgeEvents& raised) {
     const double source = pktIn.Source();
     if (!FitsATable(source)) return;
-    const bool sourceKnownOnA = Holds(portATable_, source);
-    const bool sourceKnownOnB = Holds(portBTable_, source);
+    const int other = OtherPort(arrival);
+    const bool knownThere = Holds(ports_[other].table, source);
+    const bool knownHere = Holds(ports_[arrival].table, source);
     const std::int16_t station = ToInt16(source);
-    const bool knownThere = fromA ? sourceKnownOnB : sourceKnownOnA;
-    const bool knownHere = fromA ? sourceKnownOnA : sourceKnownOnB;
     if (knownThere) {
-        ForgetStation(station, fromA ? portBTable_ : portATable_);
-        ReportStation(DecisionKind::Forgets, fromA ? 1 : 0, pktIn);
+        ForgetStation(station, ports_[other].table);
+        ReportStation(DecisionKind::Forgets, other, pktIn, raised);
     }
     if (!knownHere) {
-        LearnStation(station, fromA ? portATable_ : portBTable_);
-        ReportStation(DecisionKind::Learns, fromA ? 0 : 1, pktIn);
+        LearnStation(station, ports_[arrival].table);
+        ReportStation(DecisionKind::Learns, arrival, pktIn, raised);
     }
 }
 
-void Bridge::ReportStation(DecisionKind kind, int port, const Packet& pktIn) {
-    if (!zDecision) return;
+void Bridge::ReportStation(DecisionKind kind, int port, const Packet& pktIn,
+                           BridgeEvents& raised) const {
+    if (!raised.recording) return;
     Decision decision = Record(kind, port);
     decision.station = pktIn.Source();
     decision.frame = FactsOfFrame(pktIn);
-    Report(decision);
+    raised.zDecision.push_back(std::move(decision));
 }
 
 // A station heard again keeps its place; a new one goes to the front and pushes

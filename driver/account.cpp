@@ -1,36 +1,12 @@
-// The window's side of the account of decisions: wiring its elements' records
-// to the account, and the records of its own decisions.
+// The window's side of the account of decisions: the records of its own
+// decisions, and the stamp of the tick on every record, its elements' included.
 #include "driver/demo.h"
 
 namespace bridging {
 
-// Elements make records only while their handler is set, so with no account
-// nothing is built at all.
-void Demo::SetAccount(DecisionAccount* account) {
-    account_ = account;
-    for (int k = 0; k < BridgeCount; ++k) {
-        Bridge1[k].zDecision = nullptr;
-        if (account_ == nullptr) continue;
-        Bridge1[k].zDecision = [this, k](Decision& decision) {
-            decision.index = k;
-            Report(decision);
-        };
-    }
-    for (int k = 0; k < ComputerCount; ++k) {
-        Computer1[k].zDecision = nullptr;
-        if (account_ == nullptr) continue;
-        Computer1[k].zDecision = [this, k](Decision& decision) {
-            decision.element = ElementKind::Station;
-            decision.index = k;
-            decision.station = k + 1;
-            Report(decision);
-        };
-    }
-}
-
 void Demo::Report(Decision& decision) {
     if (account_ == nullptr) return;
-    decision.tick = tickCount_;
+    decision.tick = tickCount;
     account_->Record(decision);
 }
 
@@ -48,7 +24,7 @@ void Demo::ReportStation(DecisionKind kind, int index, const Packet* frame) {
     decision.element = ElementKind::Station;
     decision.index = index;
     decision.station = index + 1;
-    decision.other = iSelectedStation_;
+    decision.other = selectedStation;
     if (frame != nullptr) decision.frame = FactsOfFrame(*frame);
     Report(decision);
 }
@@ -82,7 +58,7 @@ void Demo::ReportScenario() {
     Decision decision;
     decision.kind = DecisionKind::ScenarioBuilt;
     for (std::string_view name : ScenarioNames) {
-        if (combo1_.text == name) decision.text = name;
+        if (controls.Combo1.text == name) decision.text = name;
     }
     Report(decision);
 }

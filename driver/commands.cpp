@@ -36,26 +36,19 @@ bool FirstCostsDiffer(const std::array<Bridge, BridgeCount>& bridges) {
 
 void Demo::btnPause_Click() {
     UserAction([this] {
-        if (timer_.Enabled()) {
-            btnPause_.caption = "Resume";
-            timer_.SetEnabled(false);
-            ReportWindow(DecisionKind::Paused);
-        } else {
-            btnPause_.caption = "Pause";
-            timer_.SetEnabled(true);
-            ReportWindow(DecisionKind::Resumed);
-        }
+        running = !running;
+        controls.btnPause.caption = running ? "Pause" : "Resume";
+        ReportWindow(running ? DecisionKind::Resumed : DecisionKind::Paused);
     });
 }
 
-void Demo::Faster() { SetSpeed(speed_ + 1); }
+void Demo::Faster() { SetSpeed(speed + 1); }
 
-void Demo::Slower() { SetSpeed(speed_ - 1); }
+void Demo::Slower() { SetSpeed(speed - 1); }
 
-void Demo::SetSpeed(int speed) {
-    if (speed < 0 || speed >= static_cast<int>(SpeedIntervalsMs.size()) || speed == speed_) return;
-    speed_ = speed;
-    timer_.SetIntervalMs(SpeedIntervalsMs[static_cast<std::size_t>(speed_)]);
+void Demo::SetSpeed(int newSpeed) {
+    if (newSpeed < 0 || newSpeed >= static_cast<int>(SpeedIntervalsMs.size())) return;
+    speed = newSpeed;
 }
 
 // Hides every token (the whole pool is free again) and gives every station its
@@ -108,21 +101,24 @@ void Demo::ShuffleBridgeNumbers() {
 
 void Demo::chkLearn_Click() {
     Contain([this] {
-        for (int i = 0; i < BridgeCount; ++i) Bridge1[i].SetbLearn(chkLearn_.value == 1);
-        ReportSwitch(DecisionKind::LearningSwitched, chkLearn_.value == 1);
+        for (int i = 0; i < BridgeCount; ++i) Bridge1[i].SetbLearn(controls.chkLearn.value == 1);
+        ReportSwitch(DecisionKind::LearningSwitched, controls.chkLearn.value == 1);
     });
 }
 
 void Demo::chkForward_Click() {
     Contain([this] {
-        for (int i = 0; i < BridgeCount; ++i) Bridge1[i].SetbForward(chkForward_.value == 1);
-        ReportSwitch(DecisionKind::ForwardingSwitched, chkForward_.value == 1);
+        for (int i = 0; i < BridgeCount; ++i)
+            Bridge1[i].SetbForward(controls.chkForward.value == 1);
+        ReportSwitch(DecisionKind::ForwardingSwitched, controls.chkForward.value == 1);
     });
 }
 
-void Demo::SetChkLearn(int value) { SetCheckBox(chkLearn_, value, &Demo::chkLearn_Click); }
+void Demo::SetChkLearn(int value) { SetCheckBox(controls.chkLearn, value, &Demo::chkLearn_Click); }
 
-void Demo::SetChkForward(int value) { SetCheckBox(chkForward_, value, &Demo::chkForward_Click); }
+void Demo::SetChkForward(int value) {
+    SetCheckBox(controls.chkForward, value, &Demo::chkForward_Click);
+}
 
 // As a user's click would: the box's command runs only when its state changes.
 // Any nonzero state counts as checked.

@@ -71,8 +71,11 @@ float PacketWidthOf(int k) { return k == 0 ? 1305.0f : PacketWidth; }
 
 }  // namespace
 
-Demo::Demo(ModalMessage& message, TickTimer& timer, RandomSource& random)
-    : message_(message), timer_(timer), random_(random) {
+Demo::Demo(const Simulation& state, ModalMessage& message, RandomSource& random)
+    : Simulation(state), message_(message), random_(random) {}
+
+// The tick runs from creation (`running`); it first fires once start-up has returned.
+Demo::Demo(ModalMessage& message, RandomSource& random) : message_(message), random_(random) {
     for (int k = 0; k < LineCount; ++k) {
         const Ends& s = DesignSegments[k];
         lneNetA[k] = LineFace{s.X1, s.Y1, s.X2, s.Y2, true};
@@ -86,33 +89,26 @@ Demo::Demo(ModalMessage& message, TickTimer& timer, RandomSource& random)
     for (int k = 0; k < BridgeCount; ++k) {
         Bridge1[k].place =
             Placement{DesignBridges[k].Left, DesignBridges[k].Top, BridgeWidth, BridgeHeight, true};
-        Bridge1[k].zBridgeTx = [this, k](Packet& pktTx, std::int16_t iDirection) {
-            Bridge1_zBridgeTx(k, pktTx, iDirection);
-        };
     }
     for (int k = 0; k < ComputerCount; ++k) {
         Computer1[k].place = Placement{DesignComputers[k].Left, DesignComputers[k].Top,
                                        ComputerWidth(k), ComputerHeight(k), true};
-        Computer1[k].zPacketGo = [this, k](Packet& pkt) { Computer1_zPacketGo(k, pkt); };
-        Computer1[k].zSetSource = [this, k]() { Computer1_zSetSource(k); };
     }
     for (int k = 0; k < PoolSize; ++k) {
         Packet1[k].place = Placement{DesignPackets[k].Left, DesignPackets[k].Top, PacketWidthOf(k),
                                      PacketHeight, true};
     }
-    // The tick runs from creation; it first fires once start-up has returned.
-    timer_.SetEnabled(true);
 }
 
 void Demo::Form_Load() {
     Contain([this] {
         for (int k = 0; k < PoolSize; ++k) Packet1[k].place.Visible = false;
         // A new frame wears its destination's colour: the token's own table.
-        colours_ = Packet::FillColours;
-        for (std::string_view name : ScenarioNames) combo1_.list.emplace_back(name);
+        colours = Packet::FillColours;
+        for (std::string_view name : ScenarioNames) controls.Combo1.list.emplace_back(name);
         SetCombo1Text("One Bridge");
         BuildScenario();
-        iSelectedStation_ = 1;
+        selectedStation = 1;
     });
 }
 
@@ -135,16 +131,16 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 void Demo::SetCombo1Text(const std::string& text) {
     UserAction([&] {
         std::string bounded = FirstCharacters(text, ScenarioTextLimit);
-        if (combo1_.text == bounded) return;
-        combo1_.text = std::move(bounded);
+        if (controls.Combo1.text == bounded) return;
+        controls.Combo1.text = std::move(bounded);
         Combo1_Change();
     });
 }
 
 void Demo::PickCombo1(int listIndex) {
     UserAction([&] {
-        if (listIndex < 0 || listIndex >= static_cast<int>(combo1_.list.size())) return;
-        combo1_.text = combo1_.list[static_cast<std::size_t>(listIndex)];
+        if (listIndex < 0 || listIndex >= static_cast<int>(controls.Combo1.list.size())) return;
+        controls.Combo1.text = controls.Combo1.list[static_cast<std::size_t>(listIndex)];
         Combo1_Click();
     });
 }

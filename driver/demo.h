@@ -56,15 +56,76 @@ struct ComboBoxState {
     std::vector<std::string> list;
 };
 
-class Demo {
+// The tick's speeds, slowest first, as the time between ticks: a quarter, half,
+// normal and double speed.
+inline constexpr std::array<int, 4> SpeedIntervalsMs = {400, 200, 100, 50};
+inline constexpr int NormalSpeed = 2;
+
+// The whole simulation as one plain value: everything a tick or a user action
+// changes. It refers to nothing outside itself, so a copy is a second
+// simulation that goes its own way, and two compare equal when they show the
+// same and will do the same.
+struct Simulation {
+    // The network's elements: their placements and visibility are the network.
+    std::array<Bridge, BridgeCount> Bridge1;
+    std::array<Computer, ComputerCount> Computer1;
+    std::array<Packet, PoolSize> Packet1;
+    std::array<LineFace, LineCount> lneNetA;
+    std::array<LineFace, LineCount> Line1;
+    std::array<BoxFace, LineCount> shpRT;
+    std::array<BoxFace, LineCount> shpLT;
+
+    // The fixed controls, as the window shows them.
+    struct Controls {
+        ComboBoxState Combo1{"Combo1", {}};
+        ButtonFace btnPause{"Pause"};
+        ButtonFace btnKill{"Kill"};
+        ButtonFace btnCost{"Renumber"};
+        ButtonFace btnReset{"Reset"};
+        CheckBoxFace chkLearn{"Learning", 0};
+        CheckBoxFace chkForward{"Forwarding", 0};
+        LabelFace DebugNote{"Label1"};
+        bool operator==(const Controls&) const = default;
+    } controls;
+
+    // Window state shared by the handlers: the colour table, the destination of
+    // new frames (1 to 6) and the scenario last built (1 to 5).
+    std::array<ColourCode, 9> colours{};
+    std::int16_t selectedStation = 1;
+    std::int16_t scenario = 0;
+    // Ticks that ran: a tick arriving while paused or while a message waits
+    // for OK moves nothing and is not counted.
+    std::uint64_t tickCount = 0;
+    // An index into SpeedIntervalsMs.
+    int speed = NormalSpeed;
+    // Timer1's enabled state: Pause clears it, Resume sets it. The window's
+    // timer follows it.
+    bool running = true;
+
+    bool operator==(const Simulation&) const = default;
+};
+
+// The main window's logic: the operations named after the window's controls
+// and events, run on the simulation it holds, with the platform it needs (the
+// modal message, random numbers, the account of decisions) beside it.
+class Demo : public Simulation {
 public:
     // The window's client area in twips.
     static constexpr float ClientWidth = 14490;
     static constexpr float ClientHeight = 10740;
+    static constexpr auto SpeedIntervalsMs = bridging::SpeedIntervalsMs;
+    static constexpr int NormalSpeed = bridging::NormalSpeed;
 
-    Demo(ModalMessage& message, TickTimer& timer, RandomSource& random);
+    // The window as designed, before start-up.
+    Demo(ModalMessage& message, RandomSource& random);
+    // Goes on from a simulation kept earlier or made elsewhere.
+    Demo(const Simulation& state, ModalMessage& message, RandomSource& random);
     Demo(const Demo&) = delete;
     Demo& operator=(const Demo&) = delete;
+
+    const Simulation& State() const { return *this; }
+    // Takes up a simulation kept earlier; nothing else (account, platform) changes.
+    void Restore(const Simulation& state) { static_cast<Simulation&>(*this) = state; }
 
     // Start-up, before the window is first shown.
     void Form_Load();
@@ -94,7 +155,8 @@ public:
     void Computer1_btnKeys_Click(int index);
     void Bridge1_btnSpanTree_Click(int index);
 
-    // One tick of Timer1: move every shown token and test where it stands.
+    // One tick of Timer1: while running, move every shown token and test where
+    // it stands.
     void Timer1_Timer();
 
     // While paused, exactly one tick; while running, the same as Pause and no
@@ -102,40 +164,40 @@ public:
     // Nothing while a message waits for OK.
     void Step();
 
-    // The tick's speeds, slowest first, as the timer's interval: a quarter,
-    // half, normal and double speed.
-    static constexpr std::array<int, 4> SpeedIntervalsMs = {400, 200, 100, 50};
-    static constexpr int NormalSpeed = 2;
     // One speed up or down; at either end nothing changes.
     void Faster();
     void Slower();
     // An index into SpeedIntervalsMs; out-of-range values are ignored.
-    void SetSpeed(int speed);
-    int Speed() const { return speed_; }
+    void SetSpeed(int newSpeed);
+    int Speed() const { return speed; }
+    // The time between ticks at the current speed.
+    int IntervalMs() const { return SpeedIntervalsMs[static_cast<std::size_t>(speed)]; }
+    // Pause / Resume: whether ticks move the frames.
+    bool Running() const { return running; }
 
     // Take a free token from the pool, fill it, give it its direction and place it.
     void LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
                       std::int16_t iDirection, std::int16_t iEnd);
 
     // Handlers of the elements' events; the element's index comes first.
-    void Computer1_zPacketGo(int Index, Packet& pkt);
+    void Computer1_zPacketGo(int Index, const Packet& pkt);
     void Computer1_zSetSource(int Index);
-    void Bridge1_zBridgeTx(int Index, Packet& pktTx, std::int16_t iDirection);
+    void Bridge1_zBridgeTx(int Index, const Packet& pktTx, std::int16_t iDirection);
 
     // The fixed controls.
-    const ComboBoxState& Combo1() const { return combo1_; }
-    const ButtonFace& btnPause() const { return btnPause_; }
-    const ButtonFace& btnKill() const { return btnKill_; }
-    const ButtonFace& btnCost() const { return btnCost_; }
-    const ButtonFace& btnReset() const { return btnReset_; }
-    const CheckBoxFace& chkLearn() const { return chkLearn_; }
-    const CheckBoxFace& chkForward() const { return chkForward_; }
-    const LabelFace& DebugNote() const { return debugNote_; }
+    const ComboBoxState& Combo1() const { return controls.Combo1; }
+    const ButtonFace& btnPause() const { return controls.btnPause; }
+    const ButtonFace& btnKill() const { return controls.btnKill; }
+    const ButtonFace& btnCost() const { return controls.btnCost; }
+    const ButtonFace& btnReset() const { return controls.btnReset; }
+    const CheckBoxFace& chkLearn() const { return controls.chkLearn; }
+    const CheckBoxFace& chkForward() const { return controls.chkForward; }
+    const LabelFace& DebugNote() const { return controls.DebugNote; }
 
     // Window state shared by the handlers.
-    const std::array<ColourCode, 9>& Colours() const { return colours_; }
-    std::int16_t iSelectedStation() const { return iSelectedStation_; }
-    std::int16_t iScenario() const { return iScenario_; }
+    const std::array<ColourCode, 9>& Colours() const { return colours; }
+    std::int16_t iSelectedStation() const { return selectedStation; }
+    std::int16_t iScenario() const { return scenario; }
     // True while a dispatcher message waits for OK. The message is modal: the
     // user's actions and the ticks that arrive meanwhile are ignored.
     bool MessageOpen() const { return messageOpen_; }
@@ -143,20 +205,9 @@ public:
     bool AnyTokenShown() const;
 
     // Where the records of decisions go; null (the default) makes none.
-    void SetAccount(DecisionAccount* account);
-    // Ticks that ran since start-up: a tick arriving while paused or while a
-    // message waits for OK moves nothing and is not counted. Records made
-    // between ticks carry the number of the last tick that ran.
-    std::uint64_t TickCount() const { return tickCount_; }
-
-    // The network's elements: their placements and visibility are the network.
-    std::array<Bridge, BridgeCount> Bridge1;
-    std::array<Computer, ComputerCount> Computer1;
-    std::array<Packet, PoolSize> Packet1;
-    std::array<LineFace, LineCount> lneNetA;
-    std::array<LineFace, LineCount> Line1;
-    std::array<BoxFace, LineCount> shpRT;
-    std::array<BoxFace, LineCount> shpLT;
+    void SetAccount(DecisionAccount* account) { account_ = account; }
+    // Records made between ticks carry the number of the last tick that ran.
+    std::uint64_t TickCount() const { return tickCount; }
 
 private:
     // The scenario list's entries, in the order of the scenario numbers 1 to 5.
@@ -167,7 +218,7 @@ private:
     // Shows a dispatcher message and waits for OK; MessageOpen() holds meanwhile.
     void ShowMessage(const std::string& text);
 
-    // The tick's work without its check of the timer, so that Step can run it while paused.
+    // The tick's work without its check of the running state, so that Step can run it while paused.
     void MoveAndTestTokens();
     // The tick's tests of one shown token after its move, in the tick's order.
     void TestSegmentEnds(Packet& token);
@@ -175,6 +226,15 @@ private:
     bool TestBridgesAndLinkEnds(Packet& token);
     void TestComputers(Packet& token);
     bool SplitAtLinkEnd(Packet& token, std::int16_t index, std::int16_t iEnd);
+
+    // What a bridge raised, taken up where it raised it: its records first,
+    // then its frames launched in the order it sent them.
+    void TakeUp(int index, BridgeEvents& raised);
+    BridgeEvents Listening() const {
+        BridgeEvents raised;
+        raised.recording = Accounting();
+        return raised;
+    }
 
     // The account's side: records of the window's own decisions and of its
     // elements', each stamped with the tick.
@@ -209,25 +269,10 @@ private:
     }
 
     ModalMessage& message_;
-    TickTimer& timer_;
     RandomSource& random_;
-
-    ComboBoxState combo1_{"Combo1", {}};
-    ButtonFace btnPause_{"Pause"};
-    ButtonFace btnKill_{"Kill"};
-    ButtonFace btnCost_{"Renumber"};
-    ButtonFace btnReset_{"Reset"};
-    CheckBoxFace chkLearn_{"Learning", 0};
-    CheckBoxFace chkForward_{"Forwarding", 0};
-    LabelFace debugNote_{"Label1"};
-
-    std::array<ColourCode, 9> colours_{};
-    std::int16_t iSelectedStation_ = 1;
-    std::int16_t iScenario_ = 0;
-    bool messageOpen_ = false;
     DecisionAccount* account_ = nullptr;
-    std::uint64_t tickCount_ = 0;
-    int speed_ = NormalSpeed;
+    // The platform's box, not the simulation's: open only during the call that shows it.
+    bool messageOpen_ = false;
 };
 
 }  // namespace bridging

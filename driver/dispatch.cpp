@@ -112,8 +112,8 @@ void Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t 
     }
     Packet& token = Packet1[free];
     if (iOrigin == OriginComputer) {
-        FillNewFrame(token, iIndex, iSelectedStation_,
-                     colours_[static_cast<std::size_t>(iSelectedStation_)]);
+        FillNewFrame(token, iIndex, selectedStation,
+                     colours[static_cast<std::size_t>(selectedStation)]);
     } else {
         CopyFrame(pktSrc, token);
     }
@@ -144,12 +144,12 @@ void Demo::ShowMessage(const std::string& text) {
     message_.ShowMessage(text);
 }
 
-void Demo::Computer1_zPacketGo(int Index, Packet& pkt) {
+void Demo::Computer1_zPacketGo(int Index, const Packet& pkt) {
     const auto index = static_cast<std::int16_t>(Index);
     if (Accounting()) {
         // The frame as the dispatcher will fill it: to the chosen destination.
         Packet frame;
-        frame.SetDestination(iSelectedStation_);
+        frame.SetDestination(selectedStation);
         frame.SetSource(Index + 1);
         ReportStation(DecisionKind::StationSends, Index, &frame);
     }
@@ -158,30 +158,52 @@ void Demo::Computer1_zPacketGo(int Index, Packet& pkt) {
 }
 
 void Demo::Computer1_zSetSource(int Index) {
-    iSelectedStation_ = static_cast<std::int16_t>(Index + 1);
+    selectedStation = static_cast<std::int16_t>(Index + 1);
 }
 
-void Demo::Bridge1_zBridgeTx(int Index, Packet& pktTx, std::int16_t iDirection) {
+void Demo::Bridge1_zBridgeTx(int Index, const Packet& pktTx, std::int16_t iDirection) {
     LaunchPacket(pktTx, static_cast<std::int16_t>(Index), OriginBridge, iDirection, 0);
+}
+
+void Demo::TakeUp(int index, BridgeEvents& raised) {
+    for (Decision& decision : raised.zDecision) {
+        decision.index = index;
+        Report(decision);
+    }
+    for (const BridgeTx& sent : raised.zBridgeTx)
+        Bridge1_zBridgeTx(index, sent.pktTx, sent.iDirection);
 }
 
 // The elements' own buttons. The window only names elements that exist; any
 // other index is ignored rather than read out of bounds.
 void Demo::Computer1_Command1_Click(int index) {
     UserAction([&] {
-        if (index >= 0 && index < ComputerCount) Computer1[index].Command1_Click();
+        if (index < 0 || index >= ComputerCount) return;
+        if (Computer1[index].Command1_Click().zSetSource) Computer1_zSetSource(index);
     });
 }
 
 void Demo::Computer1_btnKeys_Click(int index) {
     UserAction([&] {
-        if (index >= 0 && index < ComputerCount) Computer1[index].btnKeys_Click();
+        if (index < 0 || index >= ComputerCount) return;
+        const ComputerEvents raised = Computer1[index].btnKeys_Click();
+        if (raised.zDecision && Accounting()) {
+            Decision decision = *raised.zDecision;
+            decision.element = ElementKind::Station;
+            decision.index = index;
+            decision.station = index + 1;
+            Report(decision);
+        }
+        if (raised.zPacketGo) Computer1_zPacketGo(index, *raised.zPacketGo);
     });
 }
 
 void Demo::Bridge1_btnSpanTree_Click(int index) {
     UserAction([&] {
-        if (index >= 0 && index < BridgeCount) Bridge1[index].btnSpanTree_Click();
+        if (index < 0 || index >= BridgeCount) return;
+        BridgeEvents raised = Listening();
+        Bridge1[index].btnSpanTree_Click(raised);
+        TakeUp(index, raised);
     });
 }
 

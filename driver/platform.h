@@ -1,5 +1,6 @@
 // What the main window's logic needs from the platform, as small interfaces that
-// the window's binding implements and the tests fake.
+// the window's binding implements and the tests fake. The timer is not among
+// them: the window's timer follows the simulation's running state and speed.
 #pragma once
 
 #include <cstdint>
@@ -12,16 +13,6 @@ class ModalMessage {
 public:
     virtual ~ModalMessage() = default;
     virtual void ShowMessage(const std::string& text) = 0;
-};
-
-// The periodic timer that drives the tick; its enabled state is the running state.
-class TickTimer {
-public:
-    virtual ~TickTimer() = default;
-    virtual bool Enabled() const = 0;
-    virtual void SetEnabled(bool enabled) = 0;
-    // The time between ticks; the running state is left as it is.
-    virtual void SetIntervalMs(int intervalMs) = 0;
 };
 
 // Uniform pseudo-random numbers in [0, 1).

@@ -315,16 +315,16 @@ void Demo::BuildScenario() {
     LayOutDefaultNetwork(*this);
     // Only an exact name builds; a partly typed one leaves the network hidden
     // and the last scenario number in force.
-    const std::string text = combo1_.text;
+    const std::string text = controls.Combo1.text;
     const auto match = std::find(ScenarioNames.begin(), ScenarioNames.end(), text);
     if (match != ScenarioNames.end()) {
-        iScenario_ = static_cast<std::int16_t>(match - ScenarioNames.begin() + 1);
-        ShowScenario(*this, iScenario_);
+        scenario = static_cast<std::int16_t>(match - ScenarioNames.begin() + 1);
+        ShowScenario(*this, scenario);
     }
     PlaceEndMarkers(*this);
     ResetBridges(*this);
     SetPortCosts(*this);
-    if (iScenario_ == TwoManual) PresetManualTables(*this);
+    if (scenario == TwoManual) PresetManualTables(*this);
     NumberStations(*this);
     ReportScenario();
     SetChkForward(0);

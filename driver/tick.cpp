@@ -44,12 +44,12 @@ void MoveToken(Packet& token) {
 }  // namespace
 
 void Demo::Timer1_Timer() {
-    if (timer_.Enabled()) MoveAndTestTokens();
+    if (running) MoveAndTestTokens();
 }
 
 void Demo::Step() {
     if (MessageOpen()) return;
-    if (timer_.Enabled()) {
+    if (running) {
         btnPause_Click();
         return;
     }
@@ -61,7 +61,7 @@ void Demo::MoveAndTestTokens() {
         // A tick that arrives while a dispatcher message waits for OK would run
         // inside the unfinished tick that opened it.
         if (MessageOpen()) return;
-        ++tickCount_;
+        ++tickCount;
         // By index: launches during the loop show tokens, and one above R is
         // still moved in this tick.
         for (int R = 0; R < PoolSize; ++R) {
@@ -123,12 +123,16 @@ bool Demo::TestBridgesAndLinkEnds(Packet& token) {
         const bool under = UnderBridge(p, bridge.place);
         if (under && token.YOffset() > 0 &&
             std::abs(CentreHeight(p) - bridge.place.Top) < g::BridgeEdgeHeight) {
-            bridge.xPacketArrives(token, 0);
+            BridgeEvents raised = Listening();
+            bridge.xPacketArrives(token, 0, raised);
+            TakeUp(k, raised);
             token.place.Visible = false;
         } else if (under && token.YOffset() < 0 &&
                    std::abs(CentreHeight(p) - bridge.place.Top - bridge.place.Height) <
                        g::BridgeEdgeHeight) {
-            bridge.xPacketArrives(token, 1);
+            BridgeEvents raised = Listening();
+            bridge.xPacketArrives(token, 1, raised);
+            TakeUp(k, raised);
             token.place.Visible = false;
         }
     }

@@ -16,23 +16,23 @@ std::string TokenName(const Packet& token) {
 }
 
 std::string PortRowName(const Bridge& bridge, int port) {
-    const PortFacts facts = FactsOf(bridge, port);
-    const std::string list = LearnedList(*facts.table);
-    return PortHeading(port) + ": " + PortStateWord(facts.state) + ", " +
+    const Port& side = bridge.PortOf(port);
+    const std::string list = LearnedList(side.table);
+    return PortHeading(port) + ": " + PortStateWord(side.state) + ", " +
            (list.empty() ? "learned nothing" : "learned " + list);
 }
 
 std::string CostPairName(const Bridge& bridge, int port) {
-    const PortFacts facts = FactsOf(bridge, port);
+    const Port& side = bridge.PortOf(port);
     const std::string heading = port == 0 ? "Port A: " : "Port B: ";
     if (IsOwnRoot(bridge)) return heading + "this bridge is the root, cost 0";
-    if (!KnowsPath(facts.total)) return heading + "cost to the root not known yet";
-    return heading + "cost to the root " + NumberText(facts.total) + ", best on this side " +
-           NumberText(facts.best);
+    if (!KnowsPath(side.total)) return heading + "cost to the root not known yet";
+    return heading + "cost to the root " + NumberText(side.total) + ", best on this side " +
+           NumberText(side.best);
 }
 
 std::string PortCostName(const Bridge& bridge, int port) {
-    return (port == 0 ? "Port A cost " : "Port B cost ") + NumberText(FactsOf(bridge, port).cost);
+    return (port == 0 ? "Port A cost " : "Port B cost ") + NumberText(bridge.PortOf(port).cost);
 }
 
 std::string RootButtonName(const Bridge& bridge) {

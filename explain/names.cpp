@@ -3,13 +3,6 @@
 
 namespace bridging::explain {
 
-namespace {
-
-// The largest total the bridge's cost labels show as a number.
-constexpr int LargestShownCost = 1000;
-
-}  // namespace
-
 std::string BridgeName(double bridgeNumber) { return "Bridge #" + NumberText(bridgeNumber); }
 
 std::string PortName(int port) { return port == 0 ? "port A" : "port B"; }
@@ -38,30 +31,14 @@ std::string LearnedList(const StationTable& table) {
     return list;
 }
 
-PortFacts FactsOf(const Bridge& bridge, int port) {
-    if (port == 0) {
-        return {0,
-                bridge.PortAState(),
-                &bridge.PortATable(),
-                bridge.TotalCostThroughPortA(),
-                bridge.BestCostOnPortA(),
-                bridge.PortACost(),
-                bridge.RootPort() == "PortA"};
-    }
-    return {1,
-            bridge.PortBState(),
-            &bridge.PortBTable(),
-            bridge.TotalCostThroughPortB(),
-            bridge.BestCostOnPortB(),
-            bridge.PortBCost(),
-            bridge.RootPort() == "PortB"};
+bool IsRootPort(const Bridge& bridge, int port) {
+    const RootPortChoice root = bridge.ChosenRootPort();
+    return port == PortA ? root == RootPortChoice::PortA : root == RootPortChoice::PortB;
 }
 
 double RootOf(const Bridge& bridge) { return bridge.RootBridge().value_or(0.0); }
 
 bool IsOwnRoot(const Bridge& bridge) { return RootOf(bridge) == bridge.BridgeNumber(); }
-
-bool KnowsPath(std::int16_t total) { return total <= LargestShownCost; }
 
 std::string MotionWords(const Packet& token) {
     if (token.XOffset() > 0) return "moving right";

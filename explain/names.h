@@ -23,23 +23,12 @@ std::string StationLetter(double stationNumber);
 std::string StationName(double stationNumber);
 // "A, B" for a learning table, most recent first; empty when nothing is learned.
 std::string LearnedList(const StationTable& table);
-// One port's share of a bridge's state, read from the bridge as it stands.
-struct PortFacts {
-    int port = 0;
-    std::int32_t state = PortUnset;
-    const StationTable* table = nullptr;
-    std::int16_t total = 0;  // cost to the root through this port
-    std::int16_t best = 0;   // lowest cost to the root offered on this port's side
-    std::int16_t cost = 0;   // this port's own cost
-    bool rootPort = false;
-};
-PortFacts FactsOf(const Bridge& bridge, int port);
+// Whether `port` is the bridge's root port, its cheapest way to the root.
+bool IsRootPort(const Bridge& bridge, int port);
 // Whether the bridge takes itself for the root.
 bool IsOwnRoot(const Bridge& bridge);
 // The root the bridge takes, as its root button shows it.
 double RootOf(const Bridge& bridge);
-// Whether a cost field names a known path (the window shows "X:X" otherwise).
-bool KnowsPath(std::int16_t total);
 
 // "moving right", "moving up"; "standing still" for a token without motion.
 std::string MotionWords(const Packet& token);

@@ -12,14 +12,13 @@ namespace bridging::explain {
 
 namespace {
 
-// A bridge's cost fields hold this or more when no path is known.
-constexpr double UnknownCost = 1000;
-
 std::string Who(const Decision& d) { return BridgeName(d.bridgeNumber); }
 std::string OtherPort(const Decision& d) { return PortName(d.port == 0 ? 1 : 0); }
 std::string FrameLabel(const Decision& d) { return "the frame " + d.frame.label; }
 std::string DestinationLetter(const Decision& d) { return StationLetter(d.frame.destination); }
-std::string CostOrUnknown(double cost) { return cost > UnknownCost ? "unknown" : NumberText(cost); }
+std::string CostOrUnknown(double cost) {
+    return cost > LargestKnownCost ? "unknown" : NumberText(cost);
+}
 
 std::string StationSends(const Decision& d) {
     return "Station " + StationLetter(d.station) + " sends " + FrameLabel(d) + " to " +

@@ -16,19 +16,20 @@ std::string Capitalised(std::string text) {
 
 std::string OtherSide(int port) { return port == 0 ? "lower side" : "upper side"; }
 
-std::string LearnedSentence(const PortFacts& facts) {
-    const std::string list = LearnedList(*facts.table);
+std::string LearnedSentence(const Port& side) {
+    const std::string list = LearnedList(side.table);
     if (list.empty()) return "It has learned no station on this side yet.";
     return "It has learned that " + list + (list.size() > 1 ? " are" : " is") + " on this side.";
 }
 
-std::string StateSentence(const Bridge& bridge, const PortFacts& facts) {
-    const std::string port = Capitalised(PortWithSide(facts.port));
-    if (facts.state == PortForwarding) {
-        return port + " is forwarding: a frame arriving here crosses to the " +
-               OtherSide(facts.port) + " unless its destination was learned on this side.";
+std::string StateSentence(const Bridge& bridge, int index) {
+    const std::string port = Capitalised(PortWithSide(index));
+    const std::int32_t state = bridge.PortOf(index).state;
+    if (state == PortForwarding) {
+        return port + " is forwarding: a frame arriving here crosses to the " + OtherSide(index) +
+               " unless its destination was learned on this side.";
     }
-    if (facts.state == PortBlocked) {
+    if (state == PortBlocked) {
         return port + " is Blocked by the spanning tree: another bridge offers the way to root " +
                NumberText(RootOf(bridge)) +
                ", so this bridge passes no frame until it hears of a lower root, or until Renumber "
@@ -37,47 +38,46 @@ std::string StateSentence(const Bridge& bridge, const PortFacts& facts) {
     return port + " is Blocking: Forwarding is off, so no frame crosses this bridge.";
 }
 
-std::string ProvenanceOfBest(const PortFacts& facts) {
-    return "the lowest cost to the root on the " +
-           std::string(facts.port == 0 ? "upper" : "lower") +
+std::string ProvenanceOfBest(int port) {
+    return "the lowest cost to the root on the " + std::string(port == 0 ? "upper" : "lower") +
            " side, offered by a bridge there or by this one through its other port";
 }
 
 }  // namespace
 
 std::string PortRowTip(const Bridge& bridge, int port) {
-    const PortFacts facts = FactsOf(bridge, port);
-    std::string tip = StateSentence(bridge, facts) + " " + LearnedSentence(facts);
+    std::string tip = StateSentence(bridge, port) + " " + LearnedSentence(bridge.PortOf(port));
     if (!bridge.bLearn()) tip += " Learning is off, so it learns no new station.";
     return tip;
 }
 
 std::string CostPairTip(const Bridge& bridge, int port) {
-    const PortFacts facts = FactsOf(bridge, port);
+    const Port& side = bridge.PortOf(port);
     const std::string root = NumberText(RootOf(bridge));
     if (IsOwnRoot(bridge)) {
         return "0:0: this bridge takes itself for the root, so its cost to the root is 0 on both "
                "sides.";
     }
-    if (!KnowsPath(facts.total)) {
+    if (!KnowsPath(side.total)) {
         return "X:X: no spanning-tree frame from root " + root + " has reached " + PortName(port) +
                " yet, so the cost to the root that way is unknown.";
     }
-    std::string tip =
-        NumberText(facts.total) + ":" + NumberText(facts.best) + ": the cost to root " + root +
-        " through " + PortName(port) + " is " + NumberText(facts.total) +
-        " (the lowest cost announced on this side plus the port's cost " + NumberText(facts.cost) +
-        "); " + NumberText(facts.best) + " is " + ProvenanceOfBest(facts) + ".";
-    if (facts.rootPort) tip += " This is the bridge's root port, its cheapest way to the root.";
+    std::string tip = NumberText(side.total) + ":" + NumberText(side.best) + ": the cost to root " +
+                      root + " through " + PortName(port) + " is " + NumberText(side.total) +
+                      " (the lowest cost announced on this side plus the port's cost " +
+                      NumberText(side.cost) + "); " + NumberText(side.best) + " is " +
+                      ProvenanceOfBest(port) + ".";
+    if (IsRootPort(bridge, port))
+        tip += " This is the bridge's root port, its cheapest way to the root.";
     return tip;
 }
 
 std::string PortCostTip(const Bridge& bridge, int port) {
-    const PortFacts facts = FactsOf(bridge, port);
-    return "Cost of " + PortName(port) + ": " + NumberText(facts.cost) +
+    const Port& side = bridge.PortOf(port);
+    return "Cost of " + PortName(port) + ": " + NumberText(side.cost) +
            ". A path to the root through this port costs the lowest cost announced on this side "
            "plus " +
-           NumberText(facts.cost) + ".";
+           NumberText(side.cost) + ".";
 }
 
 std::string BridgeTip(const Bridge& bridge) {
@@ -134,9 +134,12 @@ std::string TokenTip(const Packet& token) {
         return "Spanning-tree frame from bridge " + NumberText(SenderOfColour(token.Colour())) +
                ": root " + NumberText(token.Source()) + ", cost " + NumberText(token.Cost());
     }
+    // The frame carries a hop budget, but no bridge ever counts it down: saying
+    // how many hops it has left would teach the opposite of the loop exercise.
     return "Frame from " + StationLetter(token.Source()) + " to " +
-           StationLetter(token.Destination()) + ", " + MotionWords(token) + ", " +
-           NumberText(token.TimeToLive()) + " hops to live";
+           StationLetter(token.Destination()) + ", " + MotionWords(token) +
+           ". Bridges do not count a frame's hops, so a frame caught in a loop circles until "
+           "Kill.";
 }
 
 std::string SegmentTip() {

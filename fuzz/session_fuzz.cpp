@@ -50,13 +50,6 @@ enum class Action : std::uint8_t {
 const char* const Names[] = {"One Bridge", "Two Bridges", "Two Manual", "Four Bridges",
                              "Full Network"};
 
-struct FlagTimer : TickTimer {
-    bool enabled = false;
-    bool Enabled() const override { return enabled; }
-    void SetEnabled(bool value) override { enabled = value; }
-    void SetIntervalMs(int) override {}
-};
-
 class Session;
 
 // The window's modal box: while "open" it may try the user's next actions,
@@ -69,7 +62,7 @@ struct TryingMessage : ModalMessage {
 class Session {
 public:
     Session(FuzzedDataProvider& input, std::uint64_t seed)
-        : input_(input), random_(seed), demo_(message_, timer_, random_) {
+        : input_(input), random_(seed), demo_(message_, random_) {
         message_.session = this;
         demo_.Form_Load();
         Check("start-up");
@@ -90,12 +83,12 @@ public:
         if (opening_) return;
         opening_ = true;
         const std::string before = consistency::Describe(demo_);
-        const bool running = timer_.enabled;
+        const bool running = demo_.Running();
         for (; armed_ > 0 && input_.remaining_bytes() > 0; --armed_) {
             Do(input_.ConsumeEnum<Action>());
         }
         FUZZ_CHECK(consistency::Describe(demo_) == before);
-        FUZZ_CHECK(timer_.enabled == running);
+        FUZZ_CHECK(demo_.Running() == running);
         opening_ = false;
     }
 
@@ -181,7 +174,7 @@ private:
     }
 
     void Check(const char* when) {
-        const auto found = consistency::Inconsistencies(demo_, timer_.enabled);
+        const auto found = consistency::Inconsistencies(demo_, demo_.Running());
         if (found.empty()) return;
         for (const std::string& line : found) std::fprintf(stderr, "%s: %s\n", when, line.c_str());
         std::abort();
@@ -189,7 +182,6 @@ private:
 
     FuzzedDataProvider& input_;
     TryingMessage message_;
-    FlagTimer timer_;
     FixedSeedRandom random_;
     Demo demo_;
     int armed_ = 0;

@@ -25,21 +25,19 @@ void Computer::ShowNumber() {
     }
 }
 
-void Computer::Command1_Click() {
-    if (zSetSource) zSetSource();
+ComputerEvents Computer::Command1_Click() const {
+    ComputerEvents raised;
+    raised.zSetSource = true;
+    return raised;
 }
 
-void Computer::ReportSendIgnored() {
-    if (!zDecision) return;
-    Decision decision;
-    decision.kind = DecisionKind::SendIgnored;
-    zDecision(decision);
-}
-
-void Computer::btnKeys_Click() {
+ComputerEvents Computer::btnKeys_Click() {
+    ComputerEvents raised;
     if (number_ >= 99) {
-        ReportSendIgnored();
-        return;
+        Decision decision;
+        decision.kind = DecisionKind::SendIgnored;
+        raised.zDecision = decision;
+        return raised;
     }
     packet1_.SetSpanHistory("");
     packet1_.place.Top = 960;
@@ -48,8 +46,9 @@ void Computer::btnKeys_Click() {
     packet1_.SetDestination(number_ + 1);
     packet1_.SetSource(number_ + 1);
     packet1_.SetTimeToLive(8);
-    if (zPacketGo) zPacketGo(packet1_);
+    raised.zPacketGo = packet1_;
     packet1_.place.Top = 2000;
+    return raised;
 }
 
 }  // namespace bridging

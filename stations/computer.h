@@ -3,8 +3,9 @@
 // mark of a frame that has arrived for it.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <functional>
+#include <optional>
 
 #include "common/decision.h"
 #include "common/face.h"
@@ -12,6 +13,17 @@
 #include "stations/packet.h"
 
 namespace bridging {
+
+// What a press of one of the station's buttons raised, as its events name it.
+struct ComputerEvents {
+    // The letter: this station becomes the destination of new frames.
+    bool zSetSource = false;
+    // Send: the frame the host is to launch, built in the station's own token.
+    std::optional<Packet> zPacketGo;
+    // A record of a decision (a Send ignored while marked); the host fills in
+    // which station and when.
+    std::optional<Decision> zDecision;
+};
 
 class Computer {
 public:
@@ -30,26 +42,20 @@ public:
     void SetNumber(const Value& vNewValue);
 
     // The presses of the two buttons.
-    void Command1_Click();
-    void btnKeys_Click();
-
-    // Events to the host, raised synchronously.
-    std::function<void(Packet& pkt)> zPacketGo;
-    std::function<void()> zSetSource;
-    // Raised when a decision is taken (a Send ignored while marked); the host
-    // fills in which station and when. Unset, no record is made.
-    std::function<void(Decision& decision)> zDecision;
+    ComputerEvents Command1_Click() const;
+    ComputerEvents btnKeys_Click();
 
     // The face.
     const ButtonFace& Command1() const { return command1_; }
     const ButtonFace& btnKeys() const { return btnKeys_; }
     const Packet& OwnPacket() const { return packet1_; }
 
+    bool operator==(const Computer&) const = default;
+
     Placement place;
 
 private:
     void ShowNumber();
-    void ReportSendIgnored();
 
     std::int16_t number_ = 0;
     ButtonFace command1_{"A", 0x00FFC0FF};

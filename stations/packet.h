@@ -45,10 +45,12 @@ public:
     const std::string& SpanHistory() const { return spanHistory_; }
     void SetSpanHistory(const Value& vNewValue);
 
-    // The face: label `Contents` over the body `Shape1`.
+    // The face: the label's text over the body's fill and border colours.
     const std::string& ContentsText() const { return contents_; }
     ColourCode FillColour() const { return fill_; }
     ColourCode BorderColour() const { return border_; }
+
+    bool operator==(const Packet&) const = default;
 
     // Set by the host: where the token stands and whether the host shows it
     // (a hidden pool token is free). Not the token's own `Visible`.

@@ -94,8 +94,8 @@ TEST(BridgeFace, SwitchesRefreshLabelsAndMoveOnlyHeldPorts) {
     bridge.SetPortACost(1);
     bridge.SetPortBCost(2);
     Packet fromRoot = RootFrame(1, 0, 1);
-    bridge.xPacketArrives(fromRoot, 0);
-    bridge.xPacketArrives(fromRoot, 1);
+    HandIn(bridge, fromRoot, 0);
+    HandIn(bridge, fromRoot, 1);
     for (const bool on : {true, false}) {
         bridge.SetbForward(on);
         EXPECT_EQ(States(bridge), (PortStates{PortBlocked, PortBlocked}));
@@ -144,7 +144,7 @@ TEST(BridgeFace, LearnedStationsBeyondTheCharacterSetShowAsQuestionMarks) {
     bridge.SetbLearn(true);
     bridge.SetbForward(true);
     Packet frame = DataFrame(200, 1);
-    bridge.xPacketArrives(frame, 0);
+    HandIn(bridge, frame, 0);
     EXPECT_EQ(bridge.Face().lblPortA.text, "?");
     bridge.zSetPortBString("");
     EXPECT_EQ(bridge.PortATable(), kEmpty);

@@ -22,17 +22,15 @@ protected:
         bridge.SetBridgeNumber(1);
         bridge.SetbLearn(true);
         bridge.SetbForward(true);
-        RecordSends(bridge, sent);
     }
 
     // Hands a frame in; the directions it was sent out in, in order.
     Directions Arrive(double source, int destination, std::int16_t port) {
-        sent.clear();
-        Packet frame = DataFrame(source, destination);
-        bridge.xPacketArrives(frame, port);
+        const Packet frame = DataFrame(source, destination);
+        sent = SentBy(HandIn(bridge, frame, port));
         Directions directions;
         for (const Sent& s : sent) {
-            EXPECT_EQ(s.token, &frame);
+            EXPECT_EQ(s.token, frame);
             directions.push_back(s.direction);
         }
         return directions;
@@ -94,10 +92,9 @@ TEST_F(BridgeForwarding, HeldOrBlockedPortsSendNothingButStillLearn) {
     bridge.SetPortBCost(2);
     bridge.SetbForward(true);
     Packet fromRoot = RootFrame(0, 0, 0);
-    bridge.xPacketArrives(fromRoot, FromA);
-    bridge.xPacketArrives(fromRoot, FromB);
+    EXPECT_TRUE(SentBy(HandIn(bridge, fromRoot, FromA)).empty());
+    EXPECT_TRUE(SentBy(HandIn(bridge, fromRoot, FromB)).empty());
     ASSERT_EQ(bridge.PortAState(), PortBlocked);
-    EXPECT_TRUE(sent.empty());
     EXPECT_EQ(Arrive(3, 4, FromA), Directions{});
     EXPECT_EQ(Arrive(4, 3, FromB), Directions{});
     EXPECT_EQ(bridge.PortATable(), Table({3, 1}));
@@ -119,13 +116,22 @@ TEST_F(BridgeForwarding, SourcesBeyondSixteenBitsAreFloodedUnlearned) {
     EXPECT_EQ(bridge.PortATable(), Table({2}));
 }
 
-TEST(BridgeWithoutContainer, SendsIntoNothing) {
-    Bridge bridge;
-    bridge.SetBridgeNumber(1);
-    bridge.SetbForward(true);
-    Packet frame = DataFrame(1, 2);
-    EXPECT_NO_THROW(bridge.xPacketArrives(frame, FromA));
-    EXPECT_NO_THROW(bridge.btnSpanTree_Click());
+// What a bridge raises is handed back, and records are made only when asked
+// for; asked or not, it decides and sends the same.
+TEST(BridgeEventsHandedBack, RecordsOnlyWhenAskedAndDecidesTheSame) {
+    Bridge quiet;
+    quiet.SetBridgeNumber(1);
+    quiet.SetbLearn(true);
+    quiet.SetbForward(true);
+    Bridge listened = quiet;
+    const Packet frame = DataFrame(1, 2);
+    const BridgeEvents unrecorded = HandIn(quiet, frame, FromA);
+    const BridgeEvents recorded = HandIn(listened, frame, FromA, true);
+    EXPECT_TRUE(unrecorded.zDecision.empty());
+    EXPECT_EQ(recorded.zDecision.size(), 2U);  // learns A, floods
+    ASSERT_EQ(unrecorded.zBridgeTx.size(), 1U);
+    EXPECT_EQ(unrecorded.zBridgeTx[0].pktTx, recorded.zBridgeTx[0].pktTx);
+    EXPECT_EQ(quiet, listened);
 }
 
 }  // namespace

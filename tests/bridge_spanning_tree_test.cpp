@@ -23,9 +23,8 @@ Bridge Numbered(int number, int costA, int costB) {
     return bridge;
 }
 
-void Hear(Bridge& bridge, double root, int cost, int sender, std::int16_t port) {
-    Packet frame = RootFrame(root, cost, sender);
-    bridge.xPacketArrives(frame, port);
+BridgeEvents Hear(Bridge& bridge, double root, int cost, int sender, std::int16_t port) {
+    return HandIn(bridge, RootFrame(root, cost, sender), port);
 }
 
 // Total through A, best on A, total through B, best on B.
@@ -46,7 +45,7 @@ void ExpectSentOutOfBothPorts(const std::vector<Sent>& sent, const Bridge& bridg
     ASSERT_EQ(sent.size(), 2U);
     for (std::size_t i = 0; i < sent.size(); ++i) {
         EXPECT_EQ(sent[i].direction, static_cast<std::int16_t>(i));
-        EXPECT_EQ(sent[i].token, &bridge.OwnPacket());
+        EXPECT_EQ(sent[i].token, bridge.OwnPacket());
         EXPECT_EQ(sent[i].destination, 0);
         EXPECT_EQ(sent[i].source, root);
         EXPECT_EQ(sent[i].cost, cost);
@@ -57,25 +56,15 @@ void ExpectSentOutOfBothPorts(const std::vector<Sent>& sent, const Bridge& bridg
 
 TEST(SpanningTreeOrigination, RootSendsCostZeroUpThenDownWhateverItsPorts) {
     Bridge root = Numbered(1, 5, 5);
-    std::vector<Sent> sent;
-    RecordSends(root, sent);
-    root.btnSpanTree_Click();
+    const std::vector<Sent> sent = SentBy(Originate(root));
     ExpectSentOutOfBothPorts(sent, root, 1, 0);
     EXPECT_EQ(root.OwnPacket().Colour(), 0x00FFFFFE);
 }
 
-// The container may change the token it was handed; the second send still
-// carries the bridge's own cost.
 TEST(SpanningTreeOrigination, NonRootSendsItsCheapestTotalInBothFrames) {
     Bridge bridge = Numbered(2, 1, 1);
     Hear(bridge, 1, 0, 1, FromA);
-    std::vector<Sent> sent;
-    bridge.zBridgeTx = [&sent](Packet& pktTx, std::int16_t iDirection) {
-        sent.push_back({iDirection, &pktTx, pktTx.Source(), pktTx.Destination(), pktTx.Cost(),
-                        pktTx.Colour(), pktTx.TimeToLive()});
-        pktTx.SetCost(99);
-    };
-    bridge.btnSpanTree_Click();
+    const std::vector<Sent> sent = SentBy(Originate(bridge));
     ExpectSentOutOfBothPorts(sent, bridge, 1, 1);
     EXPECT_EQ(sent[0].colour, 0x00FFFFFD);
 }
@@ -84,10 +73,7 @@ TEST(SpanningTreeReception, AdoptsALowerRootAndLearnsThePathThroughTheArrivalPor
     for (const bool forwarding : {false, true}) {
         Bridge bridge = Numbered(2, 1, 1);
         bridge.SetbForward(forwarding);
-        std::vector<Sent> sent;
-        RecordSends(bridge, sent);
-        Hear(bridge, 1, 0, 1, FromA);
-        EXPECT_TRUE(sent.empty());
+        EXPECT_TRUE(SentBy(Hear(bridge, 1, 0, 1, FromA)).empty());
         EXPECT_EQ(bridge.RootBridge(), 1.0);
         EXPECT_EQ(Costs(bridge), (CostFields{1, 0, Bridge::NoPath, 1}));
         EXPECT_EQ(bridge.RootPort(), "PortA");
@@ -208,11 +194,7 @@ TEST(SpanningTreeExchange, SecondBridgeBetweenTheSameSegmentsBlocksAfterOneRound
     root.SetbForward(true);
     other.SetbForward(true);
     // Port A of both faces the upper segment, port B the lower one.
-    root.zBridgeTx = [&other](Packet& pktTx, std::int16_t iDirection) {
-        Packet copy = pktTx;
-        other.xPacketArrives(copy, iDirection);
-    };
-    root.btnSpanTree_Click();
+    for (const BridgeTx& tx : Originate(root).zBridgeTx) HandIn(other, tx.pktTx, tx.iDirection);
     EXPECT_TRUE(IsBlocked(other));
     EXPECT_EQ(root.PortAState(), PortForwarding);
 }

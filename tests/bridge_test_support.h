@@ -1,6 +1,6 @@
 // Helpers for the bridge's tests: frames built as stations and bridges build
-// them, snapshots of the face and costs, and a handler of zBridgeTx that keeps
-// copies taken inside the call, as the main window's pool does.
+// them, snapshots of the face and costs, and the bridge's calls with what they
+// raise kept, as the main window takes it up.
 #pragma once
 
 #include <algorithm>
@@ -15,7 +15,7 @@ namespace bridging::bridge_test {
 
 struct Sent {
     std::int16_t direction;
-    const Packet* token;
+    Packet token;
     double source;
     std::int16_t destination;
     std::int16_t cost;
@@ -23,11 +23,33 @@ struct Sent {
     std::int16_t timeToLive;
 };
 
-inline void RecordSends(Bridge& bridge, std::vector<Sent>& sent) {
-    bridge.zBridgeTx = [&sent](Packet& pktTx, std::int16_t iDirection) {
-        sent.push_back({iDirection, &pktTx, pktTx.Source(), pktTx.Destination(), pktTx.Cost(),
-                        pktTx.Colour(), pktTx.TimeToLive()});
-    };
+// The frames a call raised through zBridgeTx, in the order sent.
+inline std::vector<Sent> SentBy(const BridgeEvents& raised) {
+    std::vector<Sent> sent;
+    for (const BridgeTx& tx : raised.zBridgeTx) {
+        const Packet& p = tx.pktTx;
+        sent.push_back(
+            {tx.iDirection, p, p.Source(), p.Destination(), p.Cost(), p.Colour(), p.TimeToLive()});
+    }
+    return sent;
+}
+
+// A frame handed in through `port`; what the bridge raised, records included
+// when `recording`.
+inline BridgeEvents HandIn(Bridge& bridge, const Packet& frame, std::int16_t port,
+                           bool recording = false) {
+    BridgeEvents raised;
+    raised.recording = recording;
+    bridge.xPacketArrives(frame, port, raised);
+    return raised;
+}
+
+// A press of the root button; what the bridge raised.
+inline BridgeEvents Originate(Bridge& bridge, bool recording = false) {
+    BridgeEvents raised;
+    raised.recording = recording;
+    bridge.btnSpanTree_Click(raised);
+    return raised;
 }
 
 inline Packet DataFrame(double source, int destination) {
@@ -48,8 +70,7 @@ inline Packet RootFrame(double root, int cost, int sender) {
 }
 
 inline StationTable Table(std::initializer_list<std::int16_t> stations) {
-    StationTable table;
-    table.fill(-1);
+    StationTable table = Port::EmptyTable();
     std::copy(stations.begin(), stations.end(), table.begin());
     return table;
 }

@@ -22,13 +22,16 @@ struct SentFrame {
 
 class ComputerTest : public ::testing::Test {
 protected:
-    ComputerTest() {
-        computer.zPacketGo = [this](Packet& pkt) {
-            sent.push_back({pkt.Source(), pkt.Destination(), pkt.TimeToLive(), pkt.Cost(),
-                            pkt.SpanHistory(), pkt.ContentsText(), pkt.FillColour(),
-                            pkt.place.Top});
-        };
-        computer.zSetSource = [this] { ++sourcesSet; };
+    // The presses, keeping what they raise as a host would take it up.
+    void PressSend() {
+        const ComputerEvents raised = computer.btnKeys_Click();
+        if (!raised.zPacketGo) return;
+        const Packet& pkt = *raised.zPacketGo;
+        sent.push_back({pkt.Source(), pkt.Destination(), pkt.TimeToLive(), pkt.Cost(),
+                        pkt.SpanHistory(), pkt.ContentsText(), pkt.FillColour(), pkt.place.Top});
+    }
+    void PressLetter() {
+        if (computer.Command1_Click().zSetSource) ++sourcesSet;
     }
 
     Computer computer;
@@ -77,17 +80,17 @@ TEST_F(ComputerTest, MarkTurnsRedKeepsLetterAndBlocksSend) {
     EXPECT_EQ(computer.Number(), 100);
     EXPECT_EQ(computer.Command1().caption, "C");
     EXPECT_EQ(computer.Command1().backColour, 0x000000FF);
-    computer.btnKeys_Click();
+    PressSend();
     EXPECT_TRUE(sent.empty());
     computer.SetNumber(2);
     EXPECT_EQ(computer.Command1().backColour, 0x00FFFFC0);
-    computer.btnKeys_Click();
+    PressSend();
     EXPECT_EQ(sent.size(), 1u);
 }
 
 TEST_F(ComputerTest, SendFillsOwnTokenAsAFrameFromItself) {
     computer.SetNumber(2);
-    computer.btnKeys_Click();
+    PressSend();
     ASSERT_EQ(sent.size(), 1u);
     const SentFrame& f = sent[0];
     EXPECT_EQ(f.source, 3);
@@ -102,9 +105,9 @@ TEST_F(ComputerTest, SendFillsOwnTokenAsAFrameFromItself) {
 }
 
 TEST_F(ComputerTest, LetterButtonRaisesSetSourceEvenWhileMarked) {
-    computer.Command1_Click();
+    PressLetter();
     computer.SetNumber(100);
-    computer.Command1_Click();
+    PressLetter();
     EXPECT_EQ(sourcesSet, 2);
     EXPECT_TRUE(sent.empty());
 }
@@ -121,11 +124,21 @@ TEST_F(ComputerTest, NumberConvertsDirectlyAndRejectsWhatItCannotHold) {
     EXPECT_EQ(computer.Number(), 2);
 }
 
-TEST_F(ComputerTest, WithoutHandlersButtonsDoNothingHarmful) {
+TEST_F(ComputerTest, PressesHandBackWhatTheyRaiseAndNothingElse) {
     Computer lone;
-    lone.btnKeys_Click();
-    lone.Command1_Click();
+    const ComputerEvents send = lone.btnKeys_Click();
+    EXPECT_TRUE(send.zPacketGo.has_value());
+    EXPECT_FALSE(send.zSetSource);
+    EXPECT_FALSE(send.zDecision.has_value());
+    const ComputerEvents letter = lone.Command1_Click();
+    EXPECT_TRUE(letter.zSetSource);
+    EXPECT_FALSE(letter.zPacketGo.has_value());
     EXPECT_EQ(lone.OwnPacket().place.Top, 2000);
+    lone.SetNumber(Computer::Marked);
+    const ComputerEvents ignored = lone.btnKeys_Click();
+    EXPECT_FALSE(ignored.zPacketGo.has_value());
+    ASSERT_TRUE(ignored.zDecision.has_value());
+    EXPECT_EQ(ignored.zDecision->kind, DecisionKind::SendIgnored);
 }
 
 }  // namespace

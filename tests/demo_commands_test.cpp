@@ -94,7 +94,7 @@ TEST_F(RenumberTest, WithLearningOffLeavesEveryBridgeNotLearning) {
 
 TEST_F(DemoTest, RenumberWithTheProgramsOwnGeneratorGivesAPermutation) {
     FixedSeedRandom fixed;
-    Demo own(message, timer, fixed);
+    Demo own(message, fixed);
     own.Form_Load();
     for (int round = 0; round < 20; ++round) {
         own.btnCost_Click();

@@ -1,6 +1,6 @@
 // A started main window with fake platform parts: a message box that records
-// its texts (and can run something while it is "open"), a timer flag and interval and a
-// scripted random sequence.
+// its texts (and can run something while it is "open") and a scripted random
+// sequence.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,14 +20,6 @@ struct RecordingMessage : ModalMessage {
         texts.push_back(text);
         if (whileOpen) whileOpen();
     }
-};
-
-struct FlagTimer : TickTimer {
-    bool enabled = false;
-    int intervalMs = 100;
-    bool Enabled() const override { return enabled; }
-    void SetEnabled(bool value) override { enabled = value; }
-    void SetIntervalMs(int value) override { intervalMs = value; }
 };
 
 // The scripted values, then the program's own generator, so that a test which
@@ -88,9 +80,8 @@ protected:
     }
 
     RecordingMessage message;
-    FlagTimer timer;
     ScriptedRandom random;
-    Demo demo{message, timer, random};
+    Demo demo{message, random};
 };
 
 }  // namespace bridging::testing

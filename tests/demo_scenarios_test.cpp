@@ -163,7 +163,7 @@ TEST_F(DemoTest, StartUpShowsOneBridgeWithAnEmptyPool) {
     EXPECT_TRUE(ShownTokens().empty());
     EXPECT_EQ(demo.Colours()[3], 0x00FFFFC0);
     EXPECT_EQ(demo.Colours()[8], 0x00E0E0E0);
-    EXPECT_TRUE(timer.enabled);
+    EXPECT_TRUE(demo.Running());
     EXPECT_EQ(demo.btnPause().caption, "Pause");
     EXPECT_EQ(demo.DebugNote().text, "Label1");
     // Hidden elements keep the default layout.
@@ -173,10 +173,9 @@ TEST_F(DemoTest, StartUpShowsOneBridgeWithAnEmptyPool) {
 
 TEST(DemoDesignTest, ElementsHaveTheirDesignSizesBeforeStartUp) {
     RecordingMessage message;
-    FlagTimer timer;
     ScriptedRandom random;
-    Demo demo(message, timer, random);
-    EXPECT_TRUE(timer.enabled);
+    Demo demo(message, random);
+    EXPECT_TRUE(demo.Running());
     EXPECT_EQ(demo.Combo1().text, "Combo1");
     EXPECT_EQ(demo.chkLearn().caption, "Learning");
     EXPECT_EQ(demo.chkForward().caption, "Forwarding");

@@ -36,9 +36,8 @@ protected:
 // junction, the bridge, the split at the link's end and the marked station.
 TEST_F(Stepping, EachStepWhilePausedIsExactlyOneTick) {
     RecordingMessage twinMessage;
-    FlagTimer twinTimer;
     ScriptedRandom twinRandom;
-    Demo twin{twinMessage, twinTimer, twinRandom};
+    Demo twin{twinMessage, twinRandom};
     twin.Form_Load();
     twin.SetChkLearn(1);
     twin.SetChkForward(1);
@@ -55,7 +54,7 @@ TEST_F(Stepping, EachStepWhilePausedIsExactlyOneTick) {
         ASSERT_EQ(Snapshot(demo), Snapshot(twin));
         stationMarked = stationMarked || demo.Computer1[2].Number() == Computer::Marked;
         EXPECT_EQ(demo.btnPause().caption, "Resume");
-        EXPECT_FALSE(timer.enabled);
+        EXPECT_FALSE(demo.Running());
     }
     EXPECT_TRUE(stationMarked);
     EXPECT_EQ(demo.Bridge1[0].PortATable()[0], 1);
@@ -66,7 +65,7 @@ TEST_F(Stepping, StepWhileRunningOnlyPauses) {
     const std::string before = Snapshot(demo);
     demo.Step();
     EXPECT_EQ(Snapshot(demo), before);
-    EXPECT_FALSE(timer.enabled);
+    EXPECT_FALSE(demo.Running());
     EXPECT_EQ(demo.btnPause().caption, "Resume");
     // The next step moves the tokens.
     demo.Step();
@@ -90,43 +89,43 @@ TEST_F(DemoTest, NoStepWhileAMessageIsOpen) {
     ASSERT_EQ(message.texts, std::vector<std::string>{"Run Out of Packets"});
     EXPECT_EQ(afterStep, atOpen);
     EXPECT_NE(atOpen.find("3000.000000,5000.000000"), std::string::npos);
-    EXPECT_FALSE(timer.enabled);
+    EXPECT_FALSE(demo.Running());
     EXPECT_EQ(demo.btnPause().caption, "Resume");
 }
 
 TEST_F(DemoTest, StartsAtNormalSpeed) {
     EXPECT_EQ(demo.Speed(), Demo::NormalSpeed);
     EXPECT_EQ(Demo::SpeedIntervalsMs[Demo::NormalSpeed], 100);
-    EXPECT_EQ(timer.intervalMs, 100);
+    EXPECT_EQ(demo.IntervalMs(), 100);
 }
 
 TEST_F(DemoTest, FasterAndSlowerSetTheTimersIntervalAndStopAtTheEnds) {
     demo.Faster();
-    EXPECT_EQ(timer.intervalMs, 50);
+    EXPECT_EQ(demo.IntervalMs(), 50);
     demo.Faster();
-    EXPECT_EQ(timer.intervalMs, 50);
+    EXPECT_EQ(demo.IntervalMs(), 50);
     EXPECT_EQ(demo.Speed(), 3);
     const std::vector<int> slower = {100, 200, 400, 400};
     for (int expected : slower) {
         demo.Slower();
-        EXPECT_EQ(timer.intervalMs, expected);
+        EXPECT_EQ(demo.IntervalMs(), expected);
     }
     EXPECT_EQ(demo.Speed(), 0);
     // The speed leaves the running state alone, paused or not.
-    EXPECT_TRUE(timer.enabled);
+    EXPECT_TRUE(demo.Running());
     demo.btnPause_Click();
     demo.Faster();
-    EXPECT_FALSE(timer.enabled);
-    EXPECT_EQ(timer.intervalMs, 200);
+    EXPECT_FALSE(demo.Running());
+    EXPECT_EQ(demo.IntervalMs(), 200);
 }
 
 TEST_F(DemoTest, SpeedOutsideTheListIsIgnored) {
     demo.SetSpeed(-1);
     demo.SetSpeed(4);
     EXPECT_EQ(demo.Speed(), Demo::NormalSpeed);
-    EXPECT_EQ(timer.intervalMs, 100);
+    EXPECT_EQ(demo.IntervalMs(), 100);
     demo.SetSpeed(0);
-    EXPECT_EQ(timer.intervalMs, 400);
+    EXPECT_EQ(demo.IntervalMs(), 400);
 }
 
 }  // namespace

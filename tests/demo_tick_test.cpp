@@ -167,16 +167,16 @@ TEST_F(DemoTest, PausedWindowMovesNothingUntilResumed) {
     Send(0, 1);
     demo.btnPause_Click();
     EXPECT_EQ(demo.btnPause().caption, "Resume");
-    EXPECT_FALSE(timer.enabled);
+    EXPECT_FALSE(demo.Running());
     demo.Timer1_Timer();
     EXPECT_EQ(demo.Packet1[0].place.Left, 4305);
     demo.btnKill_Click();  // Kill while paused leaves the timer alone
-    EXPECT_FALSE(timer.enabled);
+    EXPECT_FALSE(demo.Running());
     EXPECT_EQ(demo.btnPause().caption, "Resume");
     Send(0, 1);
     demo.btnPause_Click();
     EXPECT_EQ(demo.btnPause().caption, "Pause");
-    EXPECT_TRUE(timer.enabled);
+    EXPECT_TRUE(demo.Running());
     demo.Timer1_Timer();
     EXPECT_EQ(demo.Packet1[0].place.Left, 4105);
 }

@@ -14,9 +14,11 @@ namespace bridging::testing {
 namespace {
 
 using bridge_test::DataFrame;
-using bridge_test::RecordSends;
+using bridge_test::HandIn;
+using bridge_test::Originate;
 using bridge_test::RootFrame;
 using bridge_test::Sent;
+using bridge_test::SentBy;
 using Kind = DecisionKind;
 
 struct RecordingAccount : DecisionAccount {
@@ -64,14 +66,18 @@ struct WatchedBridge {
         bridge.SetPortBCost(1);
         bridge.SetbLearn(true);
         bridge.SetbForward(true);
-        RecordSends(bridge, sent);
-        bridge.zDecision = [this](Decision& d) { records.push_back(d); };
     }
 
-    std::vector<Decision> Arrive(Packet frame, int port) {
-        records.clear();
-        bridge.xPacketArrives(frame, static_cast<std::int16_t>(port));
+    std::vector<Decision> Arrive(const Packet& frame, int port) {
+        Keep(HandIn(bridge, frame, static_cast<std::int16_t>(port), true));
         return records;
+    }
+
+    void PressRootButton() { Keep(Originate(bridge, true)); }
+
+    void Keep(const BridgeEvents& raised) {
+        records = raised.zDecision;
+        for (const Sent& s : SentBy(raised)) sent.push_back(s);
     }
 };
 
@@ -218,8 +224,7 @@ TEST(BridgeAccount, AdoptingALowerRootLeavesBlocked) {
 TEST(BridgeAccount, OriginatesWithRootAndCost) {
     WatchedBridge w(2);
     w.Arrive(RootFrame(1, 0, 1), 0);
-    w.records.clear();
-    w.bridge.btnSpanTree_Click();
+    w.PressRootButton();
     ASSERT_EQ(KindsOf(w.records), std::vector<Kind>{Kind::Originates});
     EXPECT_EQ(w.records[0].root, 1);
     EXPECT_EQ(w.records[0].cost, 1);
@@ -377,12 +382,10 @@ void SeededRun(Demo& demo, std::uint64_t seed) {
 TEST(AccountIsSilent, SameStateWithAndWithoutAnAccount) {
     RecordingMessage messageOff;
     RecordingMessage messageOn;
-    FlagTimer timerOff;
-    FlagTimer timerOn;
     FixedSeedRandom randomOff;
     FixedSeedRandom randomOn;
-    Demo off(messageOff, timerOff, randomOff);
-    Demo on(messageOn, timerOn, randomOn);
+    Demo off(messageOff, randomOff);
+    Demo on(messageOn, randomOn);
     RecordingAccount account;
     on.SetAccount(&account);
     off.Form_Load();

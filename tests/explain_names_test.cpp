@@ -12,6 +12,7 @@ namespace {
 
 using namespace explain;
 using bridge_test::DataFrame;
+using bridge_test::HandIn;
 using bridge_test::RootFrame;
 
 ::testing::AssertionResult Says(const std::string& text, const std::string& part) {
@@ -34,7 +35,9 @@ TEST(TokenWords, DataFrameNamesItsLabelEndsAndMotion) {
     frame.SetTimeToLive(8);
     frame.SetXOffset(200);
     EXPECT_EQ(TokenName(frame), "Frame C:A, from A to C, moving right");
-    EXPECT_EQ(TokenTip(frame), "Frame from A to C, moving right, 8 hops to live");
+    EXPECT_EQ(TokenTip(frame),
+              "Frame from A to C, moving right. Bridges do not count a frame's hops, so a frame "
+              "caught in a loop circles until Kill.");
     frame.SetXOffset(0);
     frame.SetYOffset(-200);
     EXPECT_EQ(TokenName(frame), "Frame C:A, from A to C, moving up");
@@ -50,9 +53,9 @@ TEST(BridgeWords, PortRowFollowsTableAndState) {
     Bridge bridge = NumberedBridge(1, true);
     EXPECT_EQ(PortRowName(bridge, 0), "Port A, upper side: forwarding, learned nothing");
     Packet fromA = DataFrame(1, 3);
-    bridge.xPacketArrives(fromA, 0);
+    HandIn(bridge, fromA, 0);
     Packet fromB = DataFrame(2, 3);
-    bridge.xPacketArrives(fromB, 0);
+    HandIn(bridge, fromB, 0);
     EXPECT_EQ(PortRowName(bridge, 0), "Port A, upper side: forwarding, learned B, A");
     EXPECT_EQ(PortRowName(bridge, 1), "Port B, lower side: forwarding, learned nothing");
     EXPECT_TRUE(Says(PortRowTip(bridge, 0), "B, A are on this side"));
@@ -70,7 +73,7 @@ TEST(BridgeWords, CostPairSaysOwnRootUnknownOrKnown) {
 
     const Packet root = RootFrame(1, 0, 1);
     Packet copy = root;
-    bridge.xPacketArrives(copy, 0);
+    HandIn(bridge, copy, 0);
     EXPECT_EQ(CostPairName(bridge, 0), "Port A: cost to the root 1, best on this side 0");
     EXPECT_EQ(CostPairName(bridge, 1), "Port B: cost to the root not known yet");
     EXPECT_TRUE(Says(CostPairTip(bridge, 0), "root port"));
@@ -85,12 +88,12 @@ TEST(BridgeWords, RootButtonAndBlockedReasonFollowTheExchange) {
     EXPECT_FALSE(Says(BridgeTip(bridge), "Blocked"));
 
     Packet fromRootOnA = RootFrame(1, 0, 1);
-    bridge.xPacketArrives(fromRootOnA, 0);
+    HandIn(bridge, fromRootOnA, 0);
     EXPECT_EQ(RootButtonName(bridge), "Bridge #2, root 1: send spanning-tree frames");
     EXPECT_FALSE(Says(BridgeTip(bridge), "Blocked"));
 
     Packet fromRootOnB = RootFrame(1, 0, 1);
-    bridge.xPacketArrives(fromRootOnB, 1);
+    HandIn(bridge, fromRootOnB, 1);
     ASSERT_EQ(bridge.PortAState(), PortBlocked);
     EXPECT_TRUE(Says(BridgeTip(bridge), "Both its ports are Blocked"));
     EXPECT_TRUE(Says(PortRowTip(bridge, 1), "Blocked by the spanning tree"));

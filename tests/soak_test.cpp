@@ -49,13 +49,6 @@ struct CountingMessage : ModalMessage {
     }
 };
 
-struct FlagTimer : TickTimer {
-    bool enabled = false;
-    bool Enabled() const override { return enabled; }
-    void SetEnabled(bool value) override { enabled = value; }
-    void SetIntervalMs(int) override {}
-};
-
 // What the user does; a tick is the timer firing, which only happens while it runs.
 enum class Action {
     Tick,
@@ -170,7 +163,7 @@ struct Figures {
 
 class Soak {
 public:
-    explicit Soak(std::uint64_t seed) : actionRandom_(seed), demo_(message_, timer_, random_) {
+    explicit Soak(std::uint64_t seed) : actionRandom_(seed), demo_(message_, random_) {
         message_.whileOpen = [this] { TryWhileOpen(); };
         demo_.Form_Load();
         CheckAfterBuild("start-up");
@@ -264,7 +257,7 @@ private:
     void Do(Action action) {
         switch (action) {
             case Action::Tick:
-                if (timer_.enabled) {
+                if (demo_.Running()) {
                     demo_.Timer1_Timer();
                     ++figures_.ticks;
                     CountTokens();
@@ -441,13 +434,13 @@ private:
         if (tryingWhileOpen_) return;
         tryingWhileOpen_ = true;
         const std::string before = consistency::Describe(demo_);
-        const bool running = timer_.enabled;
+        const bool running = demo_.Running();
         for (int n = Below(4); n >= 0; --n) {
             ++figures_.triedWhileOpen;
             Try(Choose());
         }
         EXPECT_EQ(consistency::Describe(demo_), before) << "step " << step_ << ": box open";
-        EXPECT_EQ(timer_.enabled, running) << "step " << step_ << ": box open";
+        EXPECT_EQ(demo_.Running(), running) << "step " << step_ << ": box open";
         tryingWhileOpen_ = false;
     }
 
@@ -487,13 +480,13 @@ private:
     void CheckAlways(Action action) {
         const std::string where = Where(action);
         EXPECT_FALSE(demo_.MessageOpen()) << where;
-        EXPECT_EQ(timer_.enabled, demo_.btnPause().caption == "Pause") << where;
+        EXPECT_EQ(demo_.Running(), demo_.btnPause().caption == "Pause") << where;
         EXPECT_GE(demo_.iSelectedStation(), 1) << where;
         EXPECT_LE(demo_.iSelectedStation(), 6) << where;
         CheckTokens(where);
         CheckStations(where);
         CheckBridges(where);
-        for (const std::string& found : consistency::Inconsistencies(demo_, timer_.enabled))
+        for (const std::string& found : consistency::Inconsistencies(demo_, demo_.Running()))
             ADD_FAILURE() << where << ": " << found;
     }
 
@@ -611,7 +604,6 @@ private:
     }
 
     CountingMessage message_;
-    FlagTimer timer_;
     FixedSeedRandom random_;
     // The user's choices come from a generator of their own, so that Renumber's
     // draws are the program's fixed sequence.

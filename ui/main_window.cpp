@@ -92,7 +92,7 @@ QString WrappedForTip(const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow() : message_(*this), demo_(message_, timer_, random_) {
+MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
     // Every window starts at 100 %: nothing is kept from an earlier one.
     SetZoom(1.0);
     InstallAccessibility();
@@ -318,7 +318,7 @@ void MainWindow::ShowElements() {
     }
     tokens_->refresh();
     focusMark_->Follow();
-    timer_.SetIdle(!demo_.AnyTokenShown());
+    timer_.Follow(demo_.Running(), demo_.IntervalMs(), !demo_.AnyTokenShown());
 }
 
 void MainWindow::RunCommand(Command command) {

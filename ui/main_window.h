@@ -56,7 +56,7 @@ public:
     const LessonAnnouncer& announcer() const { return *announcer_; }
     // The logic's running state (Pause / Resume); the QTimer under it sleeps
     // besides while no frame is shown.
-    bool ticking() const { return timer_.Enabled(); }
+    bool ticking() const { return demo_.Running(); }
     QTimer& tickTimer() { return timer_.Timer(); }
 
 public slots:

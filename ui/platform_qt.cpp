@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "driver/demo.h"
 #include "ui/face_qt.h"
 
 namespace bridging::ui {
@@ -13,30 +14,21 @@ QtTickTimer::QtTickTimer() {
     // A coarse timer may stretch a period by 5 %: a frame sent while running
     // must move within the next period, not a little after it.
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(IntervalMs);
-    Apply();
+    timer_.setInterval(SpeedIntervalsMs[NormalSpeed]);
 }
 
-void QtTickTimer::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Apply();
-}
-
-void QtTickTimer::SetIdle(bool idle) {
-    idle_ = idle;
-    Apply();
-}
-
-void QtTickTimer::Apply() {
-    const bool wake = enabled_ && !idle_;
+// Started only when it is not running already, and its interval set only when
+// it changes (which restarts it), so that the ticks keep their rhythm across
+// actions.
+void QtTickTimer::Follow(bool running, int intervalMs, bool idle) {
+    if (timer_.interval() != intervalMs) timer_.setInterval(intervalMs);
+    const bool wake = running && !idle;
     if (wake && !timer_.isActive()) {
         timer_.start();
     } else if (!wake && timer_.isActive()) {
         timer_.stop();
     }
 }
-
-void QtTickTimer::SetIntervalMs(int intervalMs) { timer_.setInterval(intervalMs); }
 
 void QtModalMessage::ShowMessage(const std::string& text) {
     // Named explicitly: Qt leaves an empty title empty on some platforms.

@@ -1,5 +1,5 @@
-// The platform interfaces of the window's logic on Qt: the tick timer is a
-// QTimer, the dispatcher's message a QMessageBox.
+// The platform under the window's logic on Qt: the QTimer that fires Timer1
+// and the dispatcher's message as a QMessageBox.
 #pragma once
 
 #include <QTimer>
@@ -10,30 +10,19 @@ class QWidget;
 
 namespace bridging::ui {
 
-// A 100 ms timer, enabled from creation; the event loop starts its ticks. The
-// enabled state is the logic's running state; the QTimer under it also sleeps
-// while the window has told it that a tick would find nothing to do, so that
-// an idle window does not wake up.
-class QtTickTimer : public TickTimer {
+// The QTimer behind Timer1. It follows the simulation rather than leading it:
+// it runs while the simulation runs, at its speed's interval, and sleeps
+// besides while a tick would find nothing to do, so that an idle window does
+// not wake up.
+class QtTickTimer {
 public:
-    static constexpr int IntervalMs = 100;
-
     QtTickTimer();
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override;
-    void SetIntervalMs(int intervalMs) override;
-    // Called after every action and tick with whether a tick would do anything.
-    void SetIdle(bool idle);
+    // Called after every action and tick.
+    void Follow(bool running, int intervalMs, bool idle);
     QTimer& Timer() { return timer_; }
 
 private:
-    // Starts the QTimer only when it is not running already, so that the ticks
-    // keep their rhythm across actions.
-    void Apply();
-
     QTimer timer_;
-    bool enabled_ = true;
-    bool idle_ = false;
 };
 
 // A modal box with the message and an OK button only, in the window's font and
