@@ -40,6 +40,9 @@ enum class DecisionKind : std::uint8_t {
     ForwardingSwitched,
     Paused,
     Resumed,
+    // A frame `frame` reaches a bridge's `port`: its decisions about it follow.
+    // Reported only to an account that asks for arrivals.
+    Receives,
 };
 
 enum class ElementKind : std::uint8_t { Window, Bridge, Station };

@@ -10,6 +10,18 @@ void Demo::Report(Decision& decision) {
     account_->Record(decision);
 }
 
+void Demo::ReportArrival(int index, const Packet& frame, int port) {
+    if (!Accounting() || !account_->WantsArrivals()) return;
+    Decision decision;
+    decision.kind = DecisionKind::Receives;
+    decision.element = ElementKind::Bridge;
+    decision.index = index;
+    decision.bridgeNumber = Bridge1[index].BridgeNumber();
+    decision.port = port;
+    decision.frame = FactsOfFrame(frame);
+    Report(decision);
+}
+
 void Demo::ReportWindow(DecisionKind kind) {
     if (!Accounting()) return;
     Decision decision;

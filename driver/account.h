@@ -12,6 +12,9 @@ class DecisionAccount {
 public:
     virtual ~DecisionAccount() = default;
     virtual void Record(const Decision& decision) = 0;
+    // Whether it also hears of every frame reaching a bridge, ahead of the
+    // bridge's decisions about it (a look-ahead groups them by it).
+    virtual bool WantsArrivals() const { return false; }
 };
 
 }  // namespace bridging

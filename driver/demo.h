@@ -128,6 +128,10 @@ public:
     // Takes up a simulation kept earlier; nothing else (account, platform) changes.
     void Restore(const Simulation& state) { static_cast<Simulation&>(*this) = state; }
 
+    // One tick whatever the running state: what Timer1 does while running and
+    // Step while paused. For running a kept or copied simulation on.
+    void NextTick() { MoveAndTestTokens(); }
+
     // Start-up, before the window is first shown.
     void Form_Load();
 
@@ -241,6 +245,7 @@ private:
     // elements', each stamped with the tick.
     bool Accounting() const { return account_ != nullptr; }
     void Report(Decision& decision);
+    void ReportArrival(int index, const Packet& frame, int port);
     void ReportWindow(DecisionKind kind);
     void ReportStation(DecisionKind kind, int index, const Packet* frame = nullptr);
     void ReportRenumbering();

@@ -123,6 +123,7 @@ bool Demo::TestBridgesAndLinkEnds(Packet& token) {
         const bool under = UnderBridge(p, bridge.place);
         if (under && token.YOffset() > 0 &&
             std::abs(CentreHeight(p) - bridge.place.Top) < g::BridgeEdgeHeight) {
+            ReportArrival(k, token, 0);
             BridgeEvents raised = Listening();
             bridge.xPacketArrives(token, 0, raised);
             TakeUp(k, raised);
@@ -130,6 +131,7 @@ bool Demo::TestBridgesAndLinkEnds(Packet& token) {
         } else if (under && token.YOffset() < 0 &&
                    std::abs(CentreHeight(p) - bridge.place.Top - bridge.place.Height) <
                        g::BridgeEdgeHeight) {
+            ReportArrival(k, token, 1);
             BridgeEvents raised = Listening();
             bridge.xPacketArrives(token, 1, raised);
             TakeUp(k, raised);

@@ -159,10 +159,14 @@ std::string ForwardingSwitched(const Decision& d) {
 std::string Paused(const Decision&) { return "Paused: the frames stand still."; }
 std::string Resumed(const Decision&) { return "Resumed: the frames move on."; }
 
+std::string Receives(const Decision& d) {
+    return Who(d) + " receives " + FrameLabel(d) + " on " + PortWithSide(d.port) + ".";
+}
+
 using Words = std::string (*)(const Decision&);
 
 // In the order of DecisionKind.
-constexpr std::array<Words, 26> WordsByKind = {StationSends,
+constexpr std::array<Words, 27> WordsByKind = {StationSends,
                                                FrameArrives,
                                                SendIgnored,
                                                Learns,
@@ -187,8 +191,9 @@ constexpr std::array<Words, 26> WordsByKind = {StationSends,
                                                LearningSwitched,
                                                ForwardingSwitched,
                                                Paused,
-                                               Resumed};
-static_assert(WordsByKind.size() == static_cast<std::size_t>(DecisionKind::Resumed) + 1,
+                                               Resumed,
+                                               Receives};
+static_assert(WordsByKind.size() == static_cast<std::size_t>(DecisionKind::Receives) + 1,
               "every kind of decision needs its words");
 
 }  // namespace

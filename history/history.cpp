@@ -106,13 +106,7 @@ Simulation History::At(Moment moment) const {
     FixedSeedRandom unused;
     Demo replay(keyframe.state, silent, unused);
     // Every moment between keyframes is a tick; a paused one was a Step.
-    for (Moment m = keyframe.moment; m < moment; ++m) {
-        if (replay.Running()) {
-            replay.Timer1_Timer();
-        } else {
-            replay.Step();
-        }
-    }
+    for (Moment m = keyframe.moment; m < moment; ++m) replay.NextTick();
     return replay.State();
 }
 

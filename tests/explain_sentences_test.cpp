@@ -164,6 +164,8 @@ TEST(Sentences, EveryKindInPlainWords) {
         {Switched(K::ForwardingSwitched, false), "Forwarding off: no frame crosses a bridge."},
         {Of(K::Paused), "Paused: the frames stand still."},
         {Of(K::Resumed), "Resumed: the frames move on."},
+        {WithFrame(AtBridge(K::Receives, 1, 0), "C:A", 1, 3),
+         "Bridge #1 receives the frame C:A on port A (upper side)."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(explain::Sentence(c.decision), c.sentence)
