@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "ui/context_menu.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/context_menu.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {

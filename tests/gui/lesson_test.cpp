@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "explain/tooltips.h"
-#include "ui/face_qt.h"
-#include "ui/lesson_announcer.h"
-#include "ui/lesson_panel.h"
-#include "ui/tooltips.h"
+#include "ui/lesson/lesson_announcer.h"
+#include "ui/lesson/lesson_panel.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/tooltips.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {

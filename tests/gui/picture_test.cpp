@@ -2,7 +2,7 @@
 // the pixels that the layout gives them (twips / 15).
 #include <QComboBox>
 
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {

@@ -1,15 +1,15 @@
 // Accessible interfaces of the window and of the token views. The window's
 // pool keeps a view for every token, shown or not; a screen reader should
 // meet only the frames that are on the screen.
-#include "ui/accessibility.h"
+#include "ui/shell/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFocusFrame>
 #include <QMenu>
 
-#include "ui/main_window.h"
-#include "ui/token_layer.h"
+#include "ui/scene/token_layer.h"
+#include "ui/shell/main_window.h"
 
 namespace bridging::ui {
 namespace {

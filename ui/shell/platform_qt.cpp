@@ -1,11 +1,11 @@
 // The Qt timer and message box behind the window's logic.
-#include "ui/platform_qt.h"
+#include "ui/shell/platform_qt.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 

@@ -1,6 +1,6 @@
 // An accessible interface of its own, not a widget's: a hidden widget's
 // interface reports itself invisible, and screen readers pass over its events.
-#include "ui/lesson_announcer.h"
+#include "ui/lesson/lesson_announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

@@ -1,5 +1,5 @@
 // Unit and colour conversion, fonts, and applying faces to Qt widgets.
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 // Building the context menu from the key table.
-#include "ui/context_menu.h"
+#include "ui/shell/context_menu.h"
 
 #include <QMenu>
 #include <array>
 
 #include "driver/demo.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 namespace {

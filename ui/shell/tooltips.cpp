@@ -1,13 +1,13 @@
 // Finding the part of the network under the pointer and asking the explaining
 // words for it.
-#include "ui/tooltips.h"
+#include "ui/shell/tooltips.h"
 
 #include <QRegularExpression>
 #include <QWidget>
 #include <cmath>
 
 #include "explain/tooltips.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 namespace {

@@ -1,11 +1,11 @@
 // Collecting, merging and keeping the lesson log's lines.
-#include "ui/lesson_log.h"
+#include "log/lesson_log.h"
 
 #include <algorithm>
 
 #include "explain/sentences.h"
 
-namespace bridging::ui {
+namespace bridging {
 
 std::string LineText(const LogLine& line) {
     std::string text = std::to_string(line.tick) + "  " + line.sentence;
@@ -48,4 +48,4 @@ void LessonLog::Append(const std::vector<LogLine>& lines) {
     while (lines_.size() > MaxLines) lines_.pop_front();
 }
 
-}  // namespace bridging::ui
+}  // namespace bridging

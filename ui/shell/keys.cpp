@@ -1,5 +1,5 @@
 // The key table and matching a pressed key against it.
-#include "ui/keys.h"
+#include "ui/shell/keys.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // Drawing of a bridge's face at its design positions (twips inside the bridge).
-#include "ui/bridge_view.h"
+#include "ui/scene/bridge_view.h"
 
 #include <QLabel>
 #include <QPaintEvent>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "explain/accessible.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 namespace {

@@ -13,11 +13,11 @@
 
 #include "driver/demo.h"
 #include "driver/platform.h"
-#include "ui/keys.h"
-#include "ui/lesson_log.h"
-#include "ui/network_picture.h"
-#include "ui/platform_qt.h"
-#include "ui/tooltips.h"
+#include "log/lesson_log.h"
+#include "ui/scene/network_picture.h"
+#include "ui/shell/keys.h"
+#include "ui/shell/platform_qt.h"
+#include "ui/shell/tooltips.h"
 
 class QCheckBox;
 class QHelpEvent;

@@ -11,7 +11,7 @@
 
 #include "driver/account.h"
 
-namespace bridging::ui {
+namespace bridging {
 
 struct LogLine {
     std::uint64_t tick = 0;
@@ -63,4 +63,4 @@ private:
     std::deque<LogLine> lines_;
 };
 
-}  // namespace bridging::ui
+}  // namespace bridging

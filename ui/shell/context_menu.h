@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "ui/keys.h"
+#include "ui/shell/keys.h"
 
 class QMenu;
 class QWidget;

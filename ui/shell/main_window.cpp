@@ -1,6 +1,6 @@
 // Building the window's widgets at their design places, wiring user actions and
 // ticks to the core, and redrawing from the core after each of them.
-#include "ui/main_window.h"
+#include "ui/shell/main_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,15 +18,15 @@
 #include <cmath>
 
 #include "explain/names.h"
-#include "ui/accessibility.h"
-#include "ui/bridge_view.h"
-#include "ui/computer_view.h"
-#include "ui/context_menu.h"
-#include "ui/face_qt.h"
-#include "ui/focus_mark.h"
-#include "ui/lesson_announcer.h"
-#include "ui/lesson_panel.h"
-#include "ui/token_layer.h"
+#include "ui/lesson/lesson_announcer.h"
+#include "ui/lesson/lesson_panel.h"
+#include "ui/scene/bridge_view.h"
+#include "ui/scene/computer_view.h"
+#include "ui/scene/face_qt.h"
+#include "ui/scene/focus_mark.h"
+#include "ui/scene/token_layer.h"
+#include "ui/shell/accessibility.h"
+#include "ui/shell/context_menu.h"
 
 namespace bridging::ui {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/face.h"
-#include "ui/keys.h"
-#include "ui/lesson_log.h"
+#include "log/lesson_log.h"
+#include "ui/shell/keys.h"
 
 class QComboBox;
 class QLabel;

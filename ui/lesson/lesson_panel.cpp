@@ -1,6 +1,6 @@
 // Building the lesson panel's widgets in design units, so that they follow the
 // zoom with the rest of the window, and showing the log's lines in them.
-#include "ui/lesson_panel.h"
+#include "ui/lesson/lesson_panel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,8 +12,8 @@
 
 #include "driver/demo.h"
 #include "explain/names.h"
-#include "ui/context_menu.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/context_menu.h"
 
 namespace bridging::ui {
 namespace {

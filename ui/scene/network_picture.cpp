@@ -1,10 +1,10 @@
 // Segments, link lines and end markers drawn with the widths and colours of the
 // window's design.
-#include "ui/network_picture.h"
+#include "ui/scene/network_picture.h"
 
 #include <QPainter>
 
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 namespace {

@@ -1,14 +1,14 @@
 // Drawing of a station's face at its design positions (twips inside the station).
 // The station's own area is left unpainted: it is the window's face colour anyway,
 // and so the segment that runs through the lower part of that area stays in view.
-#include "ui/computer_view.h"
+#include "ui/scene/computer_view.h"
 
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include "explain/accessible.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 namespace {

@@ -1,11 +1,11 @@
 // Placing and painting the focus mark.
-#include "ui/focus_mark.h"
+#include "ui/scene/focus_mark.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPainter>
 
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 

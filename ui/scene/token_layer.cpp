@@ -1,14 +1,14 @@
 // Painting of the pool's tokens at their face's design positions (twips inside
 // the token): the light grey area, a filled box with a grey border, and the
 // frame's label over it.
-#include "ui/token_layer.h"
+#include "ui/scene/token_layer.h"
 
 #include <QEvent>
 #include <QPainter>
 
 #include "explain/accessible.h"
-#include "ui/accessibility.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/accessibility.h"
 
 namespace bridging::ui {
 namespace {
