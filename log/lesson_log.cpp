@@ -43,8 +43,11 @@ std::vector<LogLine> DecisionCollector::Take() {
     return taken;
 }
 
-void LessonLog::Append(const std::vector<LogLine>& lines) {
-    lines_.insert(lines_.end(), lines.begin(), lines.end());
+void LessonLog::Append(const std::vector<LogLine>& lines, std::uint64_t moment) {
+    for (const LogLine& line : lines) {
+        lines_.push_back(line);
+        lines_.back().moment = moment;
+    }
     while (lines_.size() > MaxLines) lines_.pop_front();
 }
 

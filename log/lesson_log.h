@@ -1,6 +1,7 @@
-// The lesson log's lines: the records of one user action or tick collected as
-// the core reports them, merged where a storm repeats itself, and the last
-// lines kept for the panel. Plain data, no widgets.
+// The lesson log: the records of one user action or tick collected as the
+// core reports them, merged where a storm repeats itself, and the last lines
+// kept with the tick and the moment they were written in, for the lesson panel
+// to show. Plain data in standard types, no toolkit.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,9 @@ struct LogLine {
     int index = -1;
     std::string sentence;
     int times = 1;  // records of the same kind for the same element in the tick
+    // The window's count of the user actions and ticks it has run, at the one
+    // that wrote the line: the lines of one moment are the outcome of one step.
+    std::uint64_t moment = 0;
 };
 
 // "12  Bridge #1 learns A on port A (upper side)."; a merged line says how often.
@@ -55,7 +59,8 @@ class LessonLog {
 public:
     static constexpr std::size_t MaxLines = 5000;
 
-    void Append(const std::vector<LogLine>& lines);
+    // Keeps the lines as written in `moment`; the oldest go beyond MaxLines.
+    void Append(const std::vector<LogLine>& lines, std::uint64_t moment);
     void Clear() { lines_.clear(); }
     const std::deque<LogLine>& Lines() const { return lines_; }
 

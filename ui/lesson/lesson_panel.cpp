@@ -33,16 +33,17 @@ QString JoinedLines(const std::vector<LogLine>& lines,
 
 }  // namespace
 
-LessonPanel::LessonPanel(QWidget& window, std::function<void(Command)> run) : QWidget(&window) {
+LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run)
+    : QWidget(&window), zoom_(zoom) {
     setObjectName(QStringLiteral("LessonPanel"));
     setAccessibleName(QStringLiteral("Lesson panel"));
     setAutoFillBackground(true);
-    PlaceInTwips(*this, Demo::ClientWidth, 0, WidthTwips, Demo::ClientHeight);
-    SetFaceFont(*this, PanelPoints);
+    zoom_.PlaceInTwips(*this, Demo::ClientWidth, 0, WidthTwips, Demo::ClientHeight);
+    zoom_.SetFaceFont(*this, PanelPoints);
 
     QLabel* now = AddLabel("lblNow", 120);
     now->setText(QStringLiteral("Now"));
-    SetFaceFont(*now, PanelPoints, true);
+    zoom_.SetFaceFont(*now, PanelPoints, true);
     state_ = AddLabel("lblState", 450);
     tick_ = AddLabel("lblTick", 780);
     speed_ = AddLabel("lblSpeed", 1110);
@@ -51,7 +52,7 @@ LessonPanel::LessonPanel(QWidget& window, std::function<void(Command)> run) : QW
     destinationLetter_ = AddLabel("lblDestinationLetter", 1425, 2520, 360);
     destinationLetter_->setAlignment(Qt::AlignCenter);
     destinationLetter_->setAutoFillBackground(true);
-    SetFaceFont(*destinationLetter_, PanelPoints, true);
+    zoom_.SetFaceFont(*destinationLetter_, PanelPoints, true);
     frames_ = AddLabel("lblFrames", 1800);
 
     step_ = AddButton("btnStep", "Step", 120, 2220);
@@ -66,8 +67,8 @@ LessonPanel::LessonPanel(QWidget& window, std::function<void(Command)> run) : QW
     follow_ = new QComboBox(this);
     follow_->setObjectName(QStringLiteral("cboFollow"));
     follow_->setAccessibleName(QStringLiteral("Lines to show"));
-    PlaceInTwips(*follow_, 1020, 2880, 4260, 435);
-    SetFaceFont(*follow_, PanelPoints);
+    zoom_.PlaceInTwips(*follow_, 1020, 2880, 4260, 435);
+    zoom_.SetFaceFont(*follow_, PanelPoints);
     followLabel->setBuddy(follow_);
     follow_->addItem(QStringLiteral("Everything"));
     connect(follow_, &QComboBox::activated, this, &LessonPanel::Follow);
@@ -80,8 +81,8 @@ LessonPanel::LessonPanel(QWidget& window, std::function<void(Command)> run) : QW
     view_->setMaximumBlockCount(static_cast<int>(LessonLog::MaxLines));
     view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     view_->setUndoRedoEnabled(false);
-    PlaceInTwips(*view_, 120, 3420, 5160, 6600);
-    SetFaceFont(*view_, PanelPoints);
+    zoom_.PlaceInTwips(*view_, 120, 3420, 5160, 6600);
+    zoom_.SetFaceFont(*view_, PanelPoints);
 
     copy_ = AddButton("btnCopy", "Copy", 120, 10140);
     clear_ = AddButton("btnClear", "Clear", 1860, 10140);
@@ -97,16 +98,16 @@ QLabel* LessonPanel::AddLabel(const char* name, float top, float left, float wid
     auto* label = new QLabel(this);
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
-    PlaceInTwips(*label, left, top, width, 330);
-    SetFaceFont(*label, PanelPoints);
+    zoom_.PlaceInTwips(*label, left, top, width, 330);
+    zoom_.SetFaceFont(*label, PanelPoints);
     return label;
 }
 
 QPushButton* LessonPanel::AddButton(const char* name, const char* caption, float left, float top) {
     auto* button = new QPushButton(QString::fromUtf8(caption), this);
     button->setObjectName(QLatin1String(name));
-    PlaceInTwips(*button, left, top, 1620, 495);
-    SetFaceFont(*button, PanelPoints);
+    zoom_.PlaceInTwips(*button, left, top, 1620, 495);
+    zoom_.SetFaceFont(*button, PanelPoints);
     button->setContextMenuPolicy(Qt::PreventContextMenu);
     return button;
 }
@@ -155,9 +156,9 @@ void LessonPanel::Follow(int choice) {
     ShowLines();
 }
 
-void LessonPanel::Append(const std::vector<LogLine>& lines) {
+void LessonPanel::Append(const std::vector<LogLine>& lines, std::uint64_t moment) {
     if (lines.empty()) return;
-    log_.Append(lines);
+    log_.Append(lines, moment);
     if (!isVisible()) {
         viewStale_ = true;
         return;

@@ -10,6 +10,7 @@
 
 #include "common/face.h"
 #include "log/lesson_log.h"
+#include "ui/scene/zoom.h"
 #include "ui/shell/keys.h"
 
 class QComboBox;
@@ -44,15 +45,16 @@ public:
     static constexpr float WidthTwips = 5400;
 
     // `run` carries out the Step, Slower and Faster buttons' commands.
-    LessonPanel(QWidget& window, std::function<void(Command)> run);
+    LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run);
 
     void ShowNow(const NowFacts& now);
     // The elements to follow besides all of them; the choice is kept where it
     // is still offered.
     void SetFollowChoices(const std::vector<FollowChoice>& choices);
-    // Keeps the lines, and shows those of the followed element while the
-    // panel is shown; hidden, the view is brought up to date when shown.
-    void Append(const std::vector<LogLine>& lines);
+    // Keeps the lines, written in `moment`, and shows those of the followed
+    // element while the panel is shown; hidden, the view is brought up to date
+    // when shown.
+    void Append(const std::vector<LogLine>& lines, std::uint64_t moment);
 
     const LessonLog& log() const { return log_; }
     // Whether the panel's view shows a line as it is added, and so speaks it.
@@ -70,6 +72,7 @@ private:
     void Follow(int choice);
     void Clear();
 
+    const Zoom& zoom_;
     LessonLog log_;
     std::optional<NowFacts> shownNow_;
     std::vector<FollowChoice> choices_;

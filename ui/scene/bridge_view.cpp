@@ -37,15 +37,15 @@ constexpr std::array<FaceLine, 11> FaceLines = {{
     {2700, 1320, 2580, 1140, Green},
 }};
 
-void PaintFaceLine(QPainter& painter, const FaceLine& line) {
-    painter.setPen(QPen(QtColour(line.colour), ScaledPixels(1)));
-    painter.drawLine(PixelPoint(line.x1, line.y1), PixelPoint(line.x2, line.y2));
+void PaintFaceLine(QPainter& painter, const Zoom& zoom, const FaceLine& line) {
+    painter.setPen(QPen(QtColour(line.colour), zoom.ScaledPixels(1)));
+    painter.drawLine(zoom.PixelPoint(line.x1, line.y1), zoom.PixelPoint(line.x2, line.y2));
 }
 
 }  // namespace
 
-BridgeView::BridgeView(const Bridge& bridge, int index, QWidget* parent)
-    : QWidget(parent), bridge_(bridge) {
+BridgeView::BridgeView(const Bridge& bridge, int index, const Zoom& zoom, QWidget* parent)
+    : QWidget(parent), bridge_(bridge), zoom_(zoom) {
     setObjectName(QStringLiteral("Bridge1_%1").arg(index));
     lblPortA_ = AddLabel("lblPortA", 120, 80, 2175, 375, 13.5, false);
     lblBestRealA_ = AddLabel("lblBestRealA", 1440, 60, 840, 495, 16.5, true);
@@ -53,8 +53,8 @@ BridgeView::BridgeView(const Bridge& bridge, int index, QWidget* parent)
     lblName_ = AddLabel("lblName", 120, 540, 1455, 375, 13.5, false);
     btnSpanTree_ = new QPushButton(this);
     btnSpanTree_->setObjectName(objectName() + QStringLiteral("_btnSpanTree"));
-    PlaceInTwips(*btnSpanTree_, 1740, 480, 495, 495);
-    SetFaceFont(*btnSpanTree_, 13.5);
+    zoom_.PlaceInTwips(*btnSpanTree_, 1740, 480, 495, 495);
+    zoom_.SetFaceFont(*btnSpanTree_, 13.5);
     btnSpanTree_->setAccessibleDescription(
         QStringLiteral("Shows the root bridge's number; press to send spanning-tree frames "
                        "out of both ports"));
@@ -68,15 +68,15 @@ QLabel* BridgeView::AddLabel(const char* name, float left, float top, float widt
                              double points, bool centred) {
     auto* label = new QLabel(this);
     label->setObjectName(objectName() + QLatin1Char('_') + QLatin1String(name));
-    PlaceInTwips(*label, left, top, width, height);
-    SetFaceFont(*label, points);
+    zoom_.PlaceInTwips(*label, left, top, width, height);
+    zoom_.SetFaceFont(*label, points);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignTop | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
     return label;
 }
 
 void BridgeView::refresh() {
-    const QRect area = PixelRect(bridge_.place);
+    const QRect area = zoom_.PixelRect(bridge_.place);
     if (geometry() != area) setGeometry(area);
     if (isVisibleTo(parentWidget()) != bridge_.place.Visible) setVisible(bridge_.place.Visible);
 
@@ -93,7 +93,8 @@ void BridgeView::refresh() {
     show(*lblPortB_, &BridgeFace::lblPortB);
     show(*lblBestRealB_, &BridgeFace::lblBestRealB);
     show(*lblPort1Cost_, &BridgeFace::lblPort1Cost);
-    ShowButtonFace(*btnSpanTree_, face.btnSpanTree, shown ? &shown->face.btnSpanTree : nullptr);
+    ShowButtonFace(*btnSpanTree_, zoom_, face.btnSpanTree,
+                   shown ? &shown->face.btnSpanTree : nullptr);
 
     if (shown == nullptr || shown->number != bridge_.BridgeNumber())
         setAccessibleName(QStringLiteral("Bridge %1").arg(bridge_.BridgeNumber()));
@@ -121,9 +122,9 @@ void BridgeView::ShowNames() {
 
 void BridgeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBox(painter, PixelRect(15, 15, 2910, 1455), QtColour(bridge_.Face().shape1Fill),
-             QtColour(Black), BodyBorderPixels);
-    for (const FaceLine& line : FaceLines) PaintFaceLine(painter, line);
+    PaintBox(painter, zoom_, zoom_.PixelRect(15, 15, 2910, 1455),
+             QtColour(bridge_.Face().shape1Fill), QtColour(Black), BodyBorderPixels);
+    for (const FaceLine& line : FaceLines) PaintFaceLine(painter, zoom_, line);
 }
 
 }  // namespace bridging::ui

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "bridge/bridge.h"
+#include "ui/scene/zoom.h"
 
 class QLabel;
 class QPushButton;
@@ -20,7 +21,7 @@ class BridgeView : public QWidget {
 
 public:
     // `index` names the view's objects ("Bridge1_2_btnSpanTree").
-    BridgeView(const Bridge& bridge, int index, QWidget* parent);
+    BridgeView(const Bridge& bridge, int index, const Zoom& zoom, QWidget* parent);
 
     // Brings place, visibility, texts and colours up to date with the bridge;
     // texts and colours are touched only where the bridge's face changed.
@@ -45,6 +46,7 @@ private:
     };
 
     const Bridge& bridge_;
+    const Zoom& zoom_;
     std::optional<Shown> shown_;
     QLabel* lblPortA_;
     QLabel* lblBestRealA_;

@@ -19,8 +19,8 @@ constexpr int DropLinePixels = 6;
 
 }  // namespace
 
-ComputerView::ComputerView(const Computer& computer, int index, QWidget* parent)
-    : QWidget(parent), computer_(computer), index_(index) {
+ComputerView::ComputerView(const Computer& computer, int index, const Zoom& zoom, QWidget* parent)
+    : QWidget(parent), computer_(computer), zoom_(zoom), index_(index) {
     const QString name = QStringLiteral("Computer1_%1").arg(index);
     const QString letter = QString(QChar(u'A' + index));
     setObjectName(name);
@@ -28,26 +28,26 @@ ComputerView::ComputerView(const Computer& computer, int index, QWidget* parent)
 
     command1_ = new QPushButton(this);
     command1_->setObjectName(name + QStringLiteral("_Command1"));
-    PlaceInTwips(*command1_, 240, 240, 700, 495);
-    SetFaceFont(*command1_, 16.5, true);
+    zoom_.PlaceInTwips(*command1_, 240, 240, 700, 495);
+    zoom_.SetFaceFont(*command1_, 16.5, true);
 
     btnKeys_ = new QPushButton(this);
     btnKeys_->setObjectName(name + QStringLiteral("_btnKeys"));
-    PlaceInTwips(*btnKeys_, 0, 840, 1200, 375);
-    SetFaceFont(*btnKeys_, 13.5);
+    zoom_.PlaceInTwips(*btnKeys_, 0, 840, 1200, 375);
+    zoom_.SetFaceFont(*btnKeys_, 13.5);
     btnKeys_->setAccessibleName(QStringLiteral("Send from station %1").arg(letter));
     refresh();
 }
 
 void ComputerView::refresh() {
-    const QRect area = PixelRect(computer_.place);
+    const QRect area = zoom_.PixelRect(computer_.place);
     if (geometry() != area) setGeometry(area);
     if (isVisibleTo(parentWidget()) != computer_.place.Visible) setVisible(computer_.place.Visible);
 
     const Shown now{computer_.Command1(), computer_.btnKeys()};
     if (shown_ == now) return;
-    ShowButtonFace(*command1_, now.command1, shown_ ? &shown_->command1 : nullptr);
-    ShowButtonFace(*btnKeys_, now.btnKeys, shown_ ? &shown_->btnKeys : nullptr);
+    ShowButtonFace(*command1_, zoom_, now.command1, shown_ ? &shown_->command1 : nullptr);
+    ShowButtonFace(*btnKeys_, zoom_, now.btnKeys, shown_ ? &shown_->btnKeys : nullptr);
     shown_ = now;
 }
 
@@ -65,10 +65,11 @@ void ComputerView::ShowDestination(const Demo& demo) {
 
 void ComputerView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintBox(painter, PixelRect(195, 240, 795, 615), QColor(), QtColour(FrameRed),
+    PaintBox(painter, zoom_, zoom_.PixelRect(195, 240, 795, 615), QColor(), QtColour(FrameRed),
              FrameBorderPixels);
-    painter.setPen(QPen(Qt::black, ScaledPixels(DropLinePixels), Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(PixelPoint(600, 1200), PixelPoint(600, 1560));
+    painter.setPen(
+        QPen(Qt::black, zoom_.ScaledPixels(DropLinePixels), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(zoom_.PixelPoint(600, 1200), zoom_.PixelPoint(600, 1560));
 }
 
 }  // namespace bridging::ui

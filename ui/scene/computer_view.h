@@ -7,6 +7,7 @@
 
 #include "driver/demo.h"
 #include "stations/computer.h"
+#include "ui/scene/zoom.h"
 
 class QPushButton;
 
@@ -17,7 +18,7 @@ class ComputerView : public QWidget {
 
 public:
     // `index` is the station's element index: 0 is station A.
-    ComputerView(const Computer& computer, int index, QWidget* parent);
+    ComputerView(const Computer& computer, int index, const Zoom& zoom, QWidget* parent);
 
     // Brings place, visibility, captions and colours up to date with the station;
     // captions and colours are touched only where the station's face changed.
@@ -50,6 +51,7 @@ private:
     };
 
     const Computer& computer_;
+    const Zoom& zoom_;
     const int index_;
     std::optional<Letter> letter_;
     std::optional<Shown> shown_;

@@ -9,7 +9,8 @@
 
 namespace bridging::ui {
 
-FocusMark::FocusMark(QWidget& window) : QWidget(&window), window_(window) {
+FocusMark::FocusMark(QWidget& window, const Zoom& zoom)
+    : QWidget(&window), window_(window), zoom_(zoom) {
     setObjectName(QStringLiteral("FocusMark"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -33,7 +34,7 @@ void FocusMark::Follow() {
         if (isVisible()) hide();
         return;
     }
-    const int width = ScaledPixels(DarkPixels) + ScaledPixels(LightPixels);
+    const int width = zoom_.ScaledPixels(DarkPixels) + zoom_.ScaledPixels(LightPixels);
     const QRect area(focused->mapTo(&window_, QPoint(0, 0)), focused->size());
     const QRect around = area.adjusted(-width, -width, width, width);
     // Called after every tick: only a change moves or repaints the mark.
@@ -46,9 +47,10 @@ void FocusMark::Follow() {
 void FocusMark::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // PaintBox scales the widths itself: it takes the design's pixels.
-    PaintBox(painter, rect(), QColor(), Qt::black, DarkPixels);
-    const int dark = ScaledPixels(DarkPixels);
-    PaintBox(painter, rect().adjusted(dark, dark, -dark, -dark), QColor(), Qt::white, LightPixels);
+    PaintBox(painter, zoom_, rect(), QColor(), Qt::black, DarkPixels);
+    const int dark = zoom_.ScaledPixels(DarkPixels);
+    PaintBox(painter, zoom_, rect().adjusted(dark, dark, -dark, -dark), QColor(), Qt::white,
+             LightPixels);
 }
 
 }  // namespace bridging::ui

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "ui/scene/zoom.h"
+
 namespace bridging::ui {
 
 class FocusMark : public QWidget {
@@ -17,7 +19,7 @@ public:
     static constexpr int DarkPixels = 3;
     static constexpr int LightPixels = 1;
 
-    explicit FocusMark(QWidget& window);
+    FocusMark(QWidget& window, const Zoom& zoom);
 
     // Whether the mark is wanted: after a key, not after a mouse click.
     void SetKeyboardInUse(bool inUse);
@@ -29,6 +31,7 @@ protected:
 
 private:
     QWidget& window_;
+    const Zoom& zoom_;
     bool keyboardInUse_ = false;
 };
 

@@ -8,6 +8,7 @@
 
 #include "common/face.h"
 #include "driver/demo.h"
+#include "ui/scene/zoom.h"
 
 class QPainter;
 
@@ -26,9 +27,9 @@ struct NetworkPicture {
     bool operator==(const NetworkPicture&) const = default;
 };
 
-NetworkPicture PictureOf(const Demo& demo);
+NetworkPicture PictureOf(const Demo& demo, const Zoom& zoom);
 
 // Link lines first, so the segments run unbroken over their ends; the markers last.
-void PaintNetwork(QPainter& painter, const NetworkPicture& picture);
+void PaintNetwork(QPainter& painter, const Zoom& zoom, const NetworkPicture& picture);
 
 }  // namespace bridging::ui

@@ -18,34 +18,34 @@ constexpr int BodyBorderPixels = 8;
 
 // Both are rounded in the window's pixels, not the token's, so that a token
 // looks the same wherever it stands between two pixels.
-QRect BodyOf(const Packet& token) {
-    return PixelRect(token.place.Left + 45, token.place.Top + 45, 1215, 735);
+QRect BodyOf(const Packet& token, const Zoom& zoom) {
+    return zoom.PixelRect(token.place.Left + 45, token.place.Top + 45, 1215, 735);
 }
 
-QRect LabelOf(const Packet& token) {
-    return PixelRect(token.place.Left + 120, token.place.Top + 220, 1060, 615);
+QRect LabelOf(const Packet& token, const Zoom& zoom) {
+    return zoom.PixelRect(token.place.Left + 120, token.place.Top + 220, 1060, 615);
 }
 
 int SignOf(double value) { return (value > 0) - (value < 0); }
 
 }  // namespace
 
-TokenView::TokenView(const Packet& token, int index, QWidget* parent)
-    : QWidget(parent), token_(token) {
+TokenView::TokenView(const Packet& token, int index, const Zoom& zoom, QWidget* parent)
+    : QWidget(parent), token_(token), zoom_(zoom) {
     setObjectName(QStringLiteral("Packet1_%1").arg(index));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
-    SetFaceFont(*this, 13.5);
+    zoom_.SetFaceFont(*this, 13.5);
     label_.setTextFormat(Qt::PlainText);
     label_.setPerformanceHint(QStaticText::AggressiveCaching);
     setVisible(false);
 }
 
-TokenView::Face TokenView::FaceOf(const Packet& token, const QPoint& origin) {
+TokenView::Face TokenView::FaceOf(const Packet& token, const Zoom& zoom, const QPoint& origin) {
     return {token.Visible(),
-            BodyOf(token).translated(-origin),
-            LabelOf(token).translated(-origin),
+            BodyOf(token, zoom).translated(-origin),
+            LabelOf(token, zoom).translated(-origin),
             token.ContentsText(),
             token.FillColour(),
             token.BorderColour()};
@@ -56,9 +56,9 @@ void TokenView::refresh() {
         ShowVisible(false);
         return;
     }
-    const QRect area = PixelRect(token_.place);
+    const QRect area = zoom_.PixelRect(token_.place);
     if (geometry() != area) setGeometry(area);
-    Face now = FaceOf(token_, area.topLeft());
+    Face now = FaceOf(token_, zoom_, area.topLeft());
     if (now != shown_) {
         if (now.text != shown_.text) {
             label_.setText(QtText(now.text));
@@ -97,7 +97,7 @@ void TokenView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QtColour(AreaGrey));
     if (!shown_.visible) return;
-    PaintBox(painter, shown_.body, QtColour(shown_.fill), QtColour(shown_.border),
+    PaintBox(painter, zoom_, shown_.body, QtColour(shown_.fill), QtColour(shown_.border),
              BodyBorderPixels);
     // Centred at the top of the label's box, as a one-line text drawn into it is.
     const QRect& box = shown_.label;
@@ -106,10 +106,11 @@ void TokenView::paintEvent(QPaintEvent*) {
                            label_);
 }
 
-TokenLayer::TokenLayer(const std::array<Packet, PoolSize>& pool, QWidget& window) {
+TokenLayer::TokenLayer(const std::array<Packet, PoolSize>& pool, const Zoom& zoom,
+                       QWidget& window) {
     // Created in index order: higher indices stand over lower ones.
     for (std::size_t k = 0; k < pool.size(); ++k)
-        views_[k] = new TokenView(pool[k], static_cast<int>(k), &window);
+        views_[k] = new TokenView(pool[k], static_cast<int>(k), zoom, &window);
 }
 
 void TokenLayer::refresh() {

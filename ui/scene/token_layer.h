@@ -11,6 +11,7 @@
 
 #include "driver/demo.h"
 #include "stations/packet.h"
+#include "ui/scene/zoom.h"
 
 namespace bridging::ui {
 
@@ -19,7 +20,7 @@ class TokenView : public QWidget {
     Q_OBJECT
 
 public:
-    TokenView(const Packet& token, int index, QWidget* parent);
+    TokenView(const Packet& token, int index, const Zoom& zoom, QWidget* parent);
 
     // Brings place, visibility, label and colours up to date with the token.
     void refresh();
@@ -40,7 +41,7 @@ private:
         ColourCode border = 0;
         bool operator==(const Face&) const = default;
     };
-    static Face FaceOf(const Packet& token, const QPoint& origin);
+    static Face FaceOf(const Packet& token, const Zoom& zoom, const QPoint& origin);
     // What the accessible name says: the label and the direction of motion.
     struct Meaning {
         std::string text;
@@ -52,6 +53,7 @@ private:
     void ShowMeaning();
 
     const Packet& token_;
+    const Zoom& zoom_;
     Face shown_;
     Meaning named_;
     // Laid out once for each new text, not on every paint.
@@ -62,7 +64,7 @@ private:
 class TokenLayer {
 public:
     // The views are children of `window` and are created above its present children.
-    TokenLayer(const std::array<Packet, PoolSize>& pool, QWidget& window);
+    TokenLayer(const std::array<Packet, PoolSize>& pool, const Zoom& zoom, QWidget& window);
 
     void refresh();
 

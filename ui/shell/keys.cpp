@@ -1,6 +1,8 @@
-// The key table and matching a pressed key against it.
+// The key table, matching a pressed key against it, and routing the key.
 #include "ui/shell/keys.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <array>
 
 namespace bridging::ui {
@@ -74,6 +76,30 @@ int ScenarioIndex(Command command) {
         if (Scenarios[i] == command) return static_cast<int>(i);
     }
     return -1;
+}
+
+// Accepting the override claims the key from the focused control's own
+// editing keys; the key press that follows runs the command and goes no further.
+bool RouteKey(QWidget& receiver, QKeyEvent& key, bool pressed,
+              const std::function<void(Command)>& run,
+              const std::function<void(QPoint globalPos)>& openMenu) {
+    const std::optional<Command> command = CommandForKey(key.key(), key.modifiers());
+    auto* button = qobject_cast<QAbstractButton*>(&receiver);
+    const bool activate = button != nullptr && IsActivateKey(key.key(), key.modifiers());
+    const bool menu = IsMenuKey(key.key(), key.modifiers());
+    if (!command && !activate && !menu) return false;
+    if (!pressed) {
+        key.accept();
+        return true;
+    }
+    if (command) {
+        run(*command);
+    } else if (activate) {
+        button->click();
+    } else {
+        openMenu(receiver.mapToGlobal(receiver.rect().center()));
+    }
+    return true;
 }
 
 }  // namespace bridging::ui

@@ -2,7 +2,9 @@
 // words for it.
 #include "ui/shell/tooltips.h"
 
+#include <QHelpEvent>
 #include <QRegularExpression>
+#include <QToolTip>
 #include <QWidget>
 #include <cmath>
 
@@ -60,10 +62,26 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
     return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
 }
 
-bool NearLine(const LineFace& line, QPoint point) {
+bool NearLine(const Zoom& zoom, const LineFace& line, QPoint point) {
     if (!line.Visible) return false;
-    return DistanceToSegment(point, PixelPoint(line.X1, line.Y1), PixelPoint(line.X2, line.Y2)) <=
-           ScaledPixels(LineReach);
+    return DistanceToSegment(point, zoom.PixelPoint(line.X1, line.Y1),
+                             zoom.PixelPoint(line.X2, line.Y2)) <= zoom.ScaledPixels(LineReach);
+}
+
+// A plain tooltip is one line however long: break it between words.
+QString WrappedForTip(const QString& text) {
+    constexpr qsizetype Columns = 64;
+    QString wrapped;
+    qsizetype lineStart = 0;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!wrapped.isEmpty()) {
+            const bool full = wrapped.size() - lineStart + 1 + word.size() > Columns;
+            wrapped += full ? QLatin1Char('\n') : QLatin1Char(' ');
+            if (full) lineStart = wrapped.size();
+        }
+        wrapped += word;
+    }
+    return wrapped;
 }
 
 }  // namespace
@@ -95,11 +113,11 @@ void Describe(const Demo& demo, const std::vector<DescribedPart>& parts,
     }
 }
 
-std::optional<QString> TipAt(const Demo& demo, const QWidget& window, const QWidget& receiver,
-                             QPoint windowPos) {
+std::optional<QString> TipAt(const Demo& demo, const Zoom& zoom, const QWidget& window,
+                             const QWidget& receiver, QPoint windowPos) {
     // The pool's last tokens are stacked on top.
     for (auto token = demo.Packet1.rbegin(); token != demo.Packet1.rend(); ++token) {
-        if (token->place.Visible && PixelRect(token->place).contains(windowPos))
+        if (token->place.Visible && zoom.PixelRect(token->place).contains(windowPos))
             return QtText(explain::TokenTip(*token));
     }
     for (const QWidget* widget = &receiver; widget != nullptr && widget != &window;
@@ -109,12 +127,22 @@ std::optional<QString> TipAt(const Demo& demo, const QWidget& window, const QWid
     }
     if (&receiver != &window) return std::nullopt;
     for (const LineFace& line : demo.Line1) {
-        if (NearLine(line, windowPos)) return QtText(explain::LinkLineTip());
+        if (NearLine(zoom, line, windowPos)) return QtText(explain::LinkLineTip());
     }
     for (const LineFace& line : demo.lneNetA) {
-        if (NearLine(line, windowPos)) return QtText(explain::SegmentTip());
+        if (NearLine(zoom, line, windowPos)) return QtText(explain::SegmentTip());
     }
     return std::nullopt;
+}
+
+// The words are made now, from the core as it stands.
+bool ShowTip(const Demo& demo, const Zoom& zoom, const QWidget& window, QWidget& receiver,
+             const QHelpEvent& help) {
+    const std::optional<QString> tip =
+        TipAt(demo, zoom, window, receiver, receiver.mapTo(&window, help.pos()));
+    if (!tip) return false;
+    QToolTip::showText(help.globalPos(), WrappedForTip(*tip), &receiver);
+    return true;
 }
 
 }  // namespace bridging::ui

@@ -9,7 +9,9 @@
 
 #include "common/decision.h"
 #include "driver/demo.h"
+#include "ui/scene/zoom.h"
 
+class QHelpEvent;
 class QWidget;
 
 namespace bridging::ui {
@@ -35,7 +37,13 @@ void Describe(const Demo& demo, const std::vector<DescribedPart>& parts,
 // The tooltip at a point of the window: a token there first, since tokens
 // take no mouse events, then the widget under the pointer, then a segment or
 // link line drawn on the window itself.
-std::optional<QString> TipAt(const Demo& demo, const QWidget& window, const QWidget& receiver,
-                             QPoint windowPos);
+std::optional<QString> TipAt(const Demo& demo, const Zoom& zoom, const QWidget& window,
+                             const QWidget& receiver, QPoint windowPos);
+
+// Shows the tooltip of a help event that `receiver`, a widget of `window`,
+// gets; false when no part of the network is there, which leaves the event to
+// the widget's own tooltip, if it has one.
+bool ShowTip(const Demo& demo, const Zoom& zoom, const QWidget& window, QWidget& receiver,
+             const QHelpEvent& help);
 
 }  // namespace bridging::ui
