@@ -243,6 +243,34 @@ TEST(LessonLog, ArrivalsAreSpokenWhileThePanelIsHiddenAndLeftToItsViewWhenShown)
                     .contains(QStringLiteral("reaches station C")));
 }
 
+// The window counts each user action and each tick it runs, and the log's
+// lines keep the count of the one that wrote them.
+TEST(LessonLog, EachActionAndTickWritesItsLinesInAMomentOfItsOwn) {
+    MainWindow window;
+    window.show();
+    const std::uint64_t start = window.moment();
+    Click(window, QStringLiteral("Computer1_0_btnKeys"));
+    EXPECT_EQ(window.moment(), start + 1);
+    const LogLine* sends = FindLine(window.lessonPanel().log(), DecisionKind::StationSends);
+    ASSERT_NE(sends, nullptr);
+    EXPECT_EQ(sends->moment, start + 1);
+    Tick(window, 5);
+    EXPECT_EQ(window.moment(), start + 6);
+    window.RunCommand(Command::Kill);
+    EXPECT_EQ(window.moment(), start + 7);
+    const LessonLog& log = window.lessonPanel().log();
+    ASSERT_EQ(log.Lines().back().kind, DecisionKind::Kill);
+    EXPECT_EQ(log.Lines().back().moment, start + 7);
+    // A tick's lines share its moment, and no two ticks share one.
+    for (auto line = log.Lines().begin(); line + 1 < log.Lines().end(); ++line) {
+        const auto next = line + 1;
+        EXPECT_LE(line->moment, next->moment);
+        if (line->tick != next->tick) {
+            EXPECT_LT(line->moment, next->moment);
+        }
+    }
+}
+
 TEST(LessonLog, OnlyTheLessonsVisibleEventsAreSpokenWhileHidden) {
     EXPECT_TRUE(SpokenWhileHidden(DecisionKind::FrameArrives));
     EXPECT_TRUE(SpokenWhileHidden(DecisionKind::Blocks));

@@ -10,12 +10,14 @@ class QWidget;
 
 namespace bridging::ui {
 
-// A 100 ms timer, enabled from creation; the event loop starts its ticks. The
-// enabled state is the logic's running state; the QTimer under it also sleeps
-// while the window has told it that a tick would find nothing to do, so that
-// an idle window does not wake up.
+// A timer at the speed's interval (IntervalMs at the start, and whatever the
+// logic sets as the speed changes), enabled from creation; the event loop
+// starts its ticks. The enabled state is the logic's running state; the QTimer
+// under it also sleeps while the window has told it that a tick would find
+// nothing to do, so that an idle window does not wake up.
 class QtTickTimer : public TickTimer {
 public:
+    // The interval of 1×, the speed at the start.
     static constexpr int IntervalMs = 100;
 
     QtTickTimer();
