@@ -1,8 +1,8 @@
 // The program's entry: the application, its one window, and the event loop.
 #include <QApplication>
 
-#include "ui/face_qt.h"
-#include "ui/main_window.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "ui/token_layer.h"
+#include "ui/scene/token_layer.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {

@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "ui/context_menu.h"
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/context_menu.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {
@@ -102,12 +102,12 @@ TEST_F(Keys, EachKeyReachesItsCommandFromTheScenarioText) {
 
 TEST_F(Keys, PlusOnTheKeypadOrWithShiftZoomsIn) {
     Press(Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_DOUBLE_EQ(Zoom(), 1.25);
+    EXPECT_DOUBLE_EQ(window.zoom().Factor(), 1.25);
     Press(Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier);
-    EXPECT_DOUBLE_EQ(Zoom(), 1.5);
+    EXPECT_DOUBLE_EQ(window.zoom().Factor(), 1.5);
     // Without Ctrl it is only a character of the field.
     Press(Qt::Key_Plus, Qt::NoModifier);
-    EXPECT_DOUBLE_EQ(Zoom(), 1.5);
+    EXPECT_DOUBLE_EQ(window.zoom().Factor(), 1.5);
     EXPECT_EQ(edit.text(), QStringLiteral("+One Bridge"));
 }
 
@@ -138,7 +138,7 @@ TEST_F(Keys, ZoomTo200DoublesTheClientAreaAndEveryElement) {
     const QRect pause = InWindow(window, QStringLiteral("btnPause"));
     const int fontPixels = Child(window, QStringLiteral("btnPause")).font().pixelSize();
     for (int i = 0; i < 3; ++i) Press(Qt::Key_Equal);  // 125, 150, 200 %
-    ASSERT_DOUBLE_EQ(Zoom(), 2.0);
+    ASSERT_DOUBLE_EQ(window.zoom().Factor(), 2.0);
     EXPECT_EQ(window.size(), client * 2);
     const QRect letterAt200 = InWindow(window, QStringLiteral("Computer1_2_Command1"));
     EXPECT_NEAR(letterAt200.left(), 2 * letter.left(), 1);
@@ -169,13 +169,13 @@ TEST_F(Keys, ZoomTo200DoublesTheClientAreaAndEveryElement) {
 TEST_F(Keys, FitGrowsTheWindowToTheScreenAndF11AgainGoesBack) {
     Press(Qt::Key_Equal);
     Press(Qt::Key_F11, Qt::NoModifier);
-    EXPECT_GE(Zoom(), SmallestZoom);
-    EXPECT_LE(Zoom(), LargestZoom);
+    EXPECT_GE(window.zoom().Factor(), SmallestZoom);
+    EXPECT_LE(window.zoom().Factor(), LargestZoom);
     const QRect available = window.screen()->availableGeometry();
     EXPECT_LE(window.frameGeometry().width(), available.width());
     EXPECT_LE(window.frameGeometry().height(), available.height());
     Press(Qt::Key_F11, Qt::NoModifier);
-    EXPECT_DOUBLE_EQ(Zoom(), 1.25);
+    EXPECT_DOUBLE_EQ(window.zoom().Factor(), 1.25);
 }
 
 // From a fitted zoom between two steps, zooming goes on to the nearer step
@@ -187,15 +187,15 @@ TEST(Zoom, StepsFromAnyFactorAndFitsWithinTheRoom) {
     EXPECT_DOUBLE_EQ(ZoomedIn(3.0), 3.0);
     EXPECT_DOUBLE_EQ(ZoomedOut(0.5), 0.5);
     for (const QSize room : {QSize(1600, 1200), QSize(1280, 1024), QSize(1920, 1050)}) {
-        SetZoom(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, room));
-        const QSize client = PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size();
+        Zoom zoom;
+        zoom.Set(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, room));
+        const QSize client = zoom.PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size();
         EXPECT_LE(client.width(), room.width());
         EXPECT_LE(client.height(), room.height());
         // One side fills the room.
         EXPECT_TRUE(client.width() >= room.width() - 2 || client.height() >= room.height() - 2);
     }
     EXPECT_DOUBLE_EQ(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, QSize(100, 100)), 0.5);
-    SetZoom(1.0);
 }
 
 TEST_F(Keys, ReturnPressesTheFocusedButtonOrBox) {

@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "explain/tooltips.h"
-#include "ui/face_qt.h"
-#include "ui/lesson_announcer.h"
-#include "ui/lesson_panel.h"
-#include "ui/tooltips.h"
+#include "ui/lesson/lesson_announcer.h"
+#include "ui/lesson/lesson_panel.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/tooltips.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {
@@ -47,8 +47,8 @@ TEST(LessonPanel, F2ShowsAndHidesItBesideAnUnmovedDrawing) {
 
     QTest::keyClick(&window, Qt::Key_F2);
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_EQ(window.size(),
-              QSize(normal.width() + Pixels(LessonPanel::WidthTwips), normal.height()));
+    EXPECT_EQ(window.size(), QSize(normal.width() + window.zoom().Pixels(LessonPanel::WidthTwips),
+                                   normal.height()));
     EXPECT_EQ(PositionIn(window, QStringLiteral("Bridge1_0")), bridge);
     EXPECT_EQ(panel.geometry().left(), normal.width());
 
@@ -63,9 +63,9 @@ TEST(LessonPanel, FollowsTheZoomWithTheDrawing) {
     window.RunCommand(Command::LessonPanel);
     window.SetZoomFactor(2.0);
     auto& panel = Child(window, QStringLiteral("LessonPanel"));
-    EXPECT_EQ(window.width(), Pixels(Demo::ClientWidth + LessonPanel::WidthTwips));
-    EXPECT_EQ(panel.width(), Pixels(LessonPanel::WidthTwips));
-    EXPECT_EQ(panel.font().pixelSize(), FaceFont(12).pixelSize());
+    EXPECT_EQ(window.width(), window.zoom().Pixels(Demo::ClientWidth + LessonPanel::WidthTwips));
+    EXPECT_EQ(panel.width(), window.zoom().Pixels(LessonPanel::WidthTwips));
+    EXPECT_EQ(panel.font().pixelSize(), window.zoom().FaceFont(12).pixelSize());
 }
 
 TEST(LessonPanel, LogGetsEachDecisionWithItsTickEvenWhileHidden) {
@@ -155,22 +155,28 @@ TEST(Tooltips, TokenUnderThePointerWinsOverWhatLiesBeneath) {
     const std::vector<int> shown = ShownTokens(window);
     ASSERT_FALSE(shown.empty());
     const Packet& token = window.demo().Packet1[static_cast<std::size_t>(shown.front())];
-    const QPoint at = PixelRect(token.place).center();
-    EXPECT_EQ(TipAt(window.demo(), window, window, at), QtText(explain::TokenTip(token)));
+    const QPoint at = window.zoom().PixelRect(token.place).center();
+    EXPECT_EQ(TipAt(window.demo(), window.zoom(), window, window, at),
+              QtText(explain::TokenTip(token)));
     // Far from any token or line, the window has nothing to say.
-    EXPECT_EQ(TipAt(window.demo(), window, window, QPoint(940, 20)), std::nullopt);
+    EXPECT_EQ(TipAt(window.demo(), window.zoom(), window, window, QPoint(940, 20)), std::nullopt);
 }
 
 TEST(Tooltips, SegmentsAndLinkLinesExplainThemselves) {
     MainWindow window;
     // Near a segment's left end, away from the lines and stations that join it.
     const LineFace& segment = window.demo().lneNetA[0];
-    const QPoint onSegment = PixelPoint(segment.X1 + 60, segment.Y1);
-    EXPECT_EQ(TipAt(window.demo(), window, window, onSegment), QtText(explain::SegmentTip()));
-    EXPECT_EQ(TipAt(window.demo(), window, window, onSegment + QPoint(0, 30)), std::nullopt);
+    const QPoint onSegment = window.zoom().PixelPoint(segment.X1 + 60, segment.Y1);
+    EXPECT_EQ(TipAt(window.demo(), window.zoom(), window, window, onSegment),
+              QtText(explain::SegmentTip()));
+    EXPECT_EQ(TipAt(window.demo(), window.zoom(), window, window, onSegment + QPoint(0, 30)),
+              std::nullopt);
     const LineFace& link = window.demo().Line1[0];
-    const QPoint onLink = (PixelPoint(link.X1, link.Y1) + PixelPoint(link.X2, link.Y2)) / 2;
-    EXPECT_EQ(TipAt(window.demo(), window, window, onLink), QtText(explain::LinkLineTip()));
+    const QPoint onLink =
+        (window.zoom().PixelPoint(link.X1, link.Y1) + window.zoom().PixelPoint(link.X2, link.Y2)) /
+        2;
+    EXPECT_EQ(TipAt(window.demo(), window.zoom(), window, window, onLink),
+              QtText(explain::LinkLineTip()));
 }
 
 TEST(LessonLog, RepeatsOfAKindForAnElementInOneTickMergeIntoOneLine) {
@@ -210,7 +216,7 @@ TEST(LessonLog, KeepsTheLast5000LinesInTheLogAndTheView) {
     for (std::uint64_t i = 0; i < LessonLog::MaxLines + 3; ++i)
         lines.push_back(LogLine{i, DecisionKind::Kill, ElementKind::Window, -1, "Kill.", 1});
     LessonPanel& panel = Child<LessonPanel>(window, QStringLiteral("LessonPanel"));
-    panel.Append(lines);
+    panel.Append(lines, 1);
     ASSERT_EQ(panel.log().Lines().size(), LessonLog::MaxLines);
     EXPECT_EQ(panel.log().Lines().front().tick, 3u);
     auto& view = Child<QPlainTextEdit>(window, QStringLiteral("txtLog"));
@@ -235,6 +241,34 @@ TEST(LessonLog, ArrivalsAreSpokenWhileThePanelIsHiddenAndLeftToItsViewWhenShown)
     EXPECT_TRUE(Child<QPlainTextEdit>(shown, QStringLiteral("txtLog"))
                     .toPlainText()
                     .contains(QStringLiteral("reaches station C")));
+}
+
+// The window counts each user action and each tick it runs, and the log's
+// lines keep the count of the one that wrote them.
+TEST(LessonLog, EachActionAndTickWritesItsLinesInAMomentOfItsOwn) {
+    MainWindow window;
+    window.show();
+    const std::uint64_t start = window.moment();
+    Click(window, QStringLiteral("Computer1_0_btnKeys"));
+    EXPECT_EQ(window.moment(), start + 1);
+    const LogLine* sends = FindLine(window.lessonPanel().log(), DecisionKind::StationSends);
+    ASSERT_NE(sends, nullptr);
+    EXPECT_EQ(sends->moment, start + 1);
+    Tick(window, 5);
+    EXPECT_EQ(window.moment(), start + 6);
+    window.RunCommand(Command::Kill);
+    EXPECT_EQ(window.moment(), start + 7);
+    const LessonLog& log = window.lessonPanel().log();
+    ASSERT_EQ(log.Lines().back().kind, DecisionKind::Kill);
+    EXPECT_EQ(log.Lines().back().moment, start + 7);
+    // A tick's lines share its moment, and no two ticks share one.
+    for (auto line = log.Lines().begin(); line + 1 < log.Lines().end(); ++line) {
+        const auto next = line + 1;
+        EXPECT_LE(line->moment, next->moment);
+        if (line->tick != next->tick) {
+            EXPECT_LT(line->moment, next->moment);
+        }
+    }
 }
 
 TEST(LessonLog, OnlyTheLessonsVisibleEventsAreSpokenWhileHidden) {

@@ -2,7 +2,7 @@
 // the pixels that the layout gives them (twips / 15).
 #include <QComboBox>
 
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {
@@ -92,19 +92,21 @@ TEST(Picture, AFrameLeavingABridgeIsDrawnOverIt) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     Click(window, QStringLiteral("chkForward"));
     Click(window, QStringLiteral("Computer1_0_btnKeys"));
-    const int bodyTop = Pixels(5880 + 15);
-    const int bodyBottom = Pixels(5880 + 15 + 1455);
+    const int bodyTop = window.zoom().Pixels(5880 + 15);
+    const int bodyBottom = window.zoom().Pixels(5880 + 15 + 1455);
     for (int tick = 0; tick < 40; ++tick) {
         Tick(window);
         for (const Packet& token : window.demo().Packet1) {
             if (!token.place.Visible || token.YOffset() <= 0) continue;
-            const int borderTop = Pixels(token.place.Top + 45);
+            const int borderTop = window.zoom().Pixels(token.place.Top + 45);
             if (borderTop <= bodyTop || borderTop + 2 >= bodyBottom) continue;
             const QImage image = Picture(window);
-            EXPECT_EQ(PixelAt(image, Pixels(token.place.Left + 45) + 2, borderTop + 2),
-                      Rgb(0x00808080));
-            EXPECT_EQ(PixelAt(image, Pixels(token.place.Left + 45) + 20, borderTop + 12),
-                      Rgb(static_cast<std::uint32_t>(token.FillColour())));
+            EXPECT_EQ(
+                PixelAt(image, window.zoom().Pixels(token.place.Left + 45) + 2, borderTop + 2),
+                Rgb(0x00808080));
+            EXPECT_EQ(
+                PixelAt(image, window.zoom().Pixels(token.place.Left + 45) + 20, borderTop + 12),
+                Rgb(static_cast<std::uint32_t>(token.FillColour())));
             return;
         }
     }
@@ -126,8 +128,8 @@ TEST(Picture, ATokenPaintsItsWholeAreaGreyAndNothingBeyondIt) {
     const QImage image = Picture(window);
     const QRgb grey = Rgb(0x00C0C0C0);
     const QRgb face = window.palette().color(QPalette::Window).rgb() & 0xFFFFFFu;
-    const auto at = [&image](const Placement& p, float x, float y) {
-        return PixelAt(image, Pixels(p.Left + x), Pixels(p.Top + y));
+    const auto at = [&image, &window](const Placement& p, float x, float y) {
+        return PixelAt(image, window.zoom().Pixels(p.Left + x), window.zoom().Pixels(p.Top + y));
     };
     EXPECT_EQ(at(left, 600, 900), grey) << "below the body";
     EXPECT_EQ(at(left, 1290, 400), grey) << "right of the body, token 0";

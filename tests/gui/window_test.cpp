@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <memory>
 
-#include "ui/face_qt.h"
+#include "ui/scene/face_qt.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {

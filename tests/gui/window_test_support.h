@@ -20,7 +20,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/main_window.h"
+#include "ui/shell/main_window.h"
 
 namespace bridging::ui::testing {
 

@@ -1,0 +1,54 @@
+// Collecting, merging and keeping the lesson log's lines.
+#include "log/lesson_log.h"
+
+#include <algorithm>
+
+#include "explain/sentences.h"
+
+namespace bridging {
+
+std::string LineText(const LogLine& line) {
+    std::string text = std::to_string(line.tick) + "  " + line.sentence;
+    if (line.times > 1) text += " (" + std::to_string(line.times) + " times in this tick)";
+    return text;
+}
+
+bool SpokenWhileHidden(DecisionKind kind) {
+    return kind == DecisionKind::FrameArrives || kind == DecisionKind::Blocks ||
+           kind == DecisionKind::AdoptsRoot || kind == DecisionKind::RunOutOfPackets;
+}
+
+bool Shows(const std::optional<FollowedElement>& followed, const LogLine& line) {
+    return !followed || (followed->element == line.element && followed->index == line.index);
+}
+
+// A storm repeats a handful of kinds for a handful of elements, so the search
+// stays short however many records a tick makes.
+void DecisionCollector::Record(const Decision& decision) {
+    const auto same = std::find_if(pending_.begin(), pending_.end(), [&](const LogLine& line) {
+        return line.tick == decision.tick && line.kind == decision.kind &&
+               line.element == decision.element && line.index == decision.index;
+    });
+    if (same != pending_.end()) {
+        ++same->times;
+        return;
+    }
+    pending_.push_back(LogLine{decision.tick, decision.kind, decision.element, decision.index,
+                               explain::Sentence(decision), 1});
+}
+
+std::vector<LogLine> DecisionCollector::Take() {
+    std::vector<LogLine> taken;
+    taken.swap(pending_);
+    return taken;
+}
+
+void LessonLog::Append(const std::vector<LogLine>& lines, std::uint64_t moment) {
+    for (const LogLine& line : lines) {
+        lines_.push_back(line);
+        lines_.back().moment = moment;
+    }
+    while (lines_.size() > MaxLines) lines_.pop_front();
+}
+
+}  // namespace bridging

@@ -1,0 +1,71 @@
+// The lesson log: the records of one user action or tick collected as the
+// core reports them, merged where a storm repeats itself, and the last lines
+// kept with the tick and the moment they were written in, for the lesson panel
+// to show. Plain data in standard types, no toolkit.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "driver/account.h"
+
+namespace bridging {
+
+struct LogLine {
+    std::uint64_t tick = 0;
+    DecisionKind kind = DecisionKind::Kill;
+    ElementKind element = ElementKind::Window;
+    int index = -1;
+    std::string sentence;
+    int times = 1;  // records of the same kind for the same element in the tick
+    // The window's count of the user actions and ticks it has run, at the one
+    // that wrote the line: the lines of one moment are the outcome of one step.
+    std::uint64_t moment = 0;
+};
+
+// "12  Bridge #1 learns A on port A (upper side)."; a merged line says how often.
+std::string LineText(const LogLine& line);
+
+// Whether a screen reader hears lines of this kind while the panel is hidden:
+// the decisions a sighted class sees happen on the drawing.
+bool SpokenWhileHidden(DecisionKind kind);
+
+// An element the reader follows; none follows everything.
+struct FollowedElement {
+    ElementKind element = ElementKind::Window;
+    int index = -1;
+    bool operator==(const FollowedElement&) const = default;
+};
+bool Shows(const std::optional<FollowedElement>& followed, const LogLine& line);
+
+// Collects the records of one action or tick. The words are made once per new
+// line: a repeat only counts.
+class DecisionCollector : public DecisionAccount {
+public:
+    void Record(const Decision& decision) override;
+    bool Empty() const { return pending_.empty(); }
+    // The lines collected since the last call, in the order of their first record.
+    std::vector<LogLine> Take();
+
+private:
+    std::vector<LogLine> pending_;
+};
+
+// The last lines of the lesson, oldest first.
+class LessonLog {
+public:
+    static constexpr std::size_t MaxLines = 5000;
+
+    // Keeps the lines as written in `moment`; the oldest go beyond MaxLines.
+    void Append(const std::vector<LogLine>& lines, std::uint64_t moment);
+    void Clear() { lines_.clear(); }
+    const std::deque<LogLine>& Lines() const { return lines_; }
+
+private:
+    std::deque<LogLine> lines_;
+};
+
+}  // namespace bridging

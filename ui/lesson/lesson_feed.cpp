@@ -1,0 +1,74 @@
+// Reading the panel's facts from the core, and handing each new line to the
+// log, the screen reader and the parts' descriptions.
+#include "ui/lesson/lesson_feed.h"
+
+#include <QString>
+#include <QWidget>
+
+#include "explain/names.h"
+#include "ui/lesson/lesson_panel.h"
+#include "ui/scene/face_qt.h"
+
+namespace bridging::ui {
+namespace {
+
+NowFacts NowOf(const Demo& demo, bool running) {
+    NowFacts now{running, demo.TickCount(), demo.Speed(), demo.iSelectedStation(), 0, 0};
+    const int station = demo.iSelectedStation() - 1;
+    if (station >= 0 && station < ComputerCount)
+        now.destinationColour = Computer::StationColours[static_cast<std::size_t>(station)];
+    for (const Packet& token : demo.Packet1) now.framesInFlight += token.place.Visible ? 1 : 0;
+    return now;
+}
+
+std::vector<FollowChoice> ChoicesOf(const Demo& demo) {
+    std::vector<FollowChoice> choices;
+    for (int k = 0; k < BridgeCount; ++k) {
+        const Bridge& bridge = demo.Bridge1[static_cast<std::size_t>(k)];
+        if (bridge.place.Visible)
+            choices.push_back(
+                {explain::BridgeName(bridge.BridgeNumber()), {ElementKind::Bridge, k}});
+    }
+    for (int k = 0; k < ComputerCount; ++k) {
+        if (demo.Computer1[static_cast<std::size_t>(k)].place.Visible)
+            choices.push_back(
+                {"Station " + explain::StationLetter(k + 1), {ElementKind::Station, k}});
+    }
+    return choices;
+}
+
+}  // namespace
+
+LessonFeed::LessonFeed(QWidget& window, LessonPanel& panel)
+    : panel_(panel), announcer_(window), described_(DescribedParts(window)) {}
+
+void LessonFeed::Show(const Demo& demo, const std::vector<LogLine>& lines, std::uint64_t moment,
+                      bool afterUserAction, bool running) {
+    if (afterUserAction) {
+        Describe(demo, described_);
+    } else {
+        for (const LogLine& line : lines) {
+            if (line.element != ElementKind::Window)
+                Describe(demo, described_, std::pair(line.element, line.index));
+        }
+    }
+    if (panel_.isVisible()) {
+        panel_.ShowNow(NowOf(demo, running));
+        if (afterUserAction) panel_.SetFollowChoices(ChoicesOf(demo));
+    }
+    // The lines the panel's view does not add are not lost to a screen reader.
+    QString spoken;
+    for (const LogLine& line : lines) {
+        if (!SpokenWhileHidden(line.kind) || panel_.ShowsNow(line)) continue;
+        if (!spoken.isEmpty()) spoken += QLatin1Char('\n');
+        spoken += QtText(LineText(line));
+    }
+    announcer_.Say(spoken);
+    panel_.Append(lines, moment);
+}
+
+void LessonFeed::OfferChoices(const Demo& demo) {
+    if (panel_.isVisibleTo(panel_.parentWidget())) panel_.SetFollowChoices(ChoicesOf(demo));
+}
+
+}  // namespace bridging::ui

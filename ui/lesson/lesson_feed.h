@@ -1,0 +1,43 @@
+// What the window tells after each user action or tick: the decisions just
+// reported go into the lesson log, to a screen reader, and into the accessible
+// descriptions of the parts they concern; the lesson panel's *now* and its
+// follow list are read from the core.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "driver/demo.h"
+#include "log/lesson_log.h"
+#include "ui/lesson/lesson_announcer.h"
+#include "ui/shell/tooltips.h"
+
+class QWidget;
+
+namespace bridging::ui {
+
+class LessonPanel;
+
+class LessonFeed {
+public:
+    // The described parts are those among `window`'s widgets now: create the
+    // feed after the network's views.
+    LessonFeed(QWidget& window, LessonPanel& panel);
+
+    // The lines of the action or tick just run, written in `moment`. After a
+    // user action every part is described anew, after a tick only the parts
+    // of the elements that the lines concern.
+    void Show(const Demo& demo, const std::vector<LogLine>& lines, std::uint64_t moment,
+              bool afterUserAction, bool running);
+    // The elements to follow, offered to the panel when it is shown.
+    void OfferChoices(const Demo& demo);
+
+    const LessonAnnouncer& announcer() const { return announcer_; }
+
+private:
+    LessonPanel& panel_;
+    LessonAnnouncer announcer_;
+    std::vector<DescribedPart> described_;
+};
+
+}  // namespace bridging::ui

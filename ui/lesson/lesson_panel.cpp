@@ -1,0 +1,192 @@
+// Building the lesson panel's widgets in design units, so that they follow the
+// zoom with the rest of the window, and showing the log's lines in them.
+#include "ui/lesson/lesson_panel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "driver/demo.h"
+#include "explain/names.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/context_menu.h"
+
+namespace bridging::ui {
+namespace {
+
+constexpr double PanelPoints = 12;
+
+QString JoinedLines(const std::vector<LogLine>& lines,
+                    const std::optional<FollowedElement>& followed) {
+    QString text;
+    for (const LogLine& line : lines) {
+        if (!Shows(followed, line)) continue;
+        if (!text.isEmpty()) text += QLatin1Char('\n');
+        text += QtText(LineText(line));
+    }
+    return text;
+}
+
+}  // namespace
+
+LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run)
+    : QWidget(&window), zoom_(zoom) {
+    setObjectName(QStringLiteral("LessonPanel"));
+    setAccessibleName(QStringLiteral("Lesson panel"));
+    setAutoFillBackground(true);
+    zoom_.PlaceInTwips(*this, Demo::ClientWidth, 0, WidthTwips, Demo::ClientHeight);
+    zoom_.SetFaceFont(*this, PanelPoints);
+
+    QLabel* now = AddLabel("lblNow", 120);
+    now->setText(QStringLiteral("Now"));
+    zoom_.SetFaceFont(*now, PanelPoints, true);
+    state_ = AddLabel("lblState", 450);
+    tick_ = AddLabel("lblTick", 780);
+    speed_ = AddLabel("lblSpeed", 1110);
+    destination_ = AddLabel("lblDestination", 1440, 120, 2340);
+    destination_->setText(QStringLiteral("Destination: station"));
+    destinationLetter_ = AddLabel("lblDestinationLetter", 1425, 2520, 360);
+    destinationLetter_->setAlignment(Qt::AlignCenter);
+    destinationLetter_->setAutoFillBackground(true);
+    zoom_.SetFaceFont(*destinationLetter_, PanelPoints, true);
+    frames_ = AddLabel("lblFrames", 1800);
+
+    step_ = AddButton("btnStep", "Step", 120, 2220);
+    slower_ = AddButton("btnSlower", "Slower", 1860, 2220);
+    faster_ = AddButton("btnFaster", "Faster", 3600, 2220);
+    connect(step_, &QPushButton::clicked, this, [run] { run(Command::Step); });
+    connect(slower_, &QPushButton::clicked, this, [run] { run(Command::Slower); });
+    connect(faster_, &QPushButton::clicked, this, [run] { run(Command::Faster); });
+
+    QLabel* followLabel = AddLabel("lblFollow", 2940, 120, 900);
+    followLabel->setText(QStringLiteral("Follow:"));
+    follow_ = new QComboBox(this);
+    follow_->setObjectName(QStringLiteral("cboFollow"));
+    follow_->setAccessibleName(QStringLiteral("Lines to show"));
+    zoom_.PlaceInTwips(*follow_, 1020, 2880, 4260, 435);
+    zoom_.SetFaceFont(*follow_, PanelPoints);
+    followLabel->setBuddy(follow_);
+    follow_->addItem(QStringLiteral("Everything"));
+    connect(follow_, &QComboBox::activated, this, &LessonPanel::Follow);
+
+    view_ = new QPlainTextEdit(this);
+    view_->setObjectName(QStringLiteral("txtLog"));
+    view_->setAccessibleName(QStringLiteral("Lesson log"));
+    view_->setReadOnly(true);
+    view_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view_->setMaximumBlockCount(static_cast<int>(LessonLog::MaxLines));
+    view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    view_->setUndoRedoEnabled(false);
+    zoom_.PlaceInTwips(*view_, 120, 3420, 5160, 6600);
+    zoom_.SetFaceFont(*view_, PanelPoints);
+
+    copy_ = AddButton("btnCopy", "Copy", 120, 10140);
+    clear_ = AddButton("btnClear", "Clear", 1860, 10140);
+    copy_->setAccessibleDescription(QStringLiteral("Copy the shown lines of the log as text"));
+    clear_->setAccessibleDescription(QStringLiteral("Empty the log"));
+    connect(copy_, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(view_->toPlainText()); });
+    connect(clear_, &QPushButton::clicked, this, &LessonPanel::Clear);
+    hide();
+}
+
+QLabel* LessonPanel::AddLabel(const char* name, float top, float left, float width) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    zoom_.PlaceInTwips(*label, left, top, width, 330);
+    zoom_.SetFaceFont(*label, PanelPoints);
+    return label;
+}
+
+QPushButton* LessonPanel::AddButton(const char* name, const char* caption, float left, float top) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), this);
+    button->setObjectName(QLatin1String(name));
+    zoom_.PlaceInTwips(*button, left, top, 1620, 495);
+    zoom_.SetFaceFont(*button, PanelPoints);
+    button->setContextMenuPolicy(Qt::PreventContextMenu);
+    return button;
+}
+
+std::vector<QWidget*> LessonPanel::FocusChain() const {
+    return {step_, slower_, faster_, follow_, view_, copy_, clear_};
+}
+
+void LessonPanel::ShowNow(const NowFacts& now) {
+    if (shownNow_ == now) return;
+    shownNow_ = now;
+    state_->setText(now.running ? QStringLiteral("Running") : QStringLiteral("Paused"));
+    tick_->setText(QStringLiteral("Tick %1").arg(now.tick));
+    speed_->setText(QStringLiteral("Speed: ") + SpeedName(now.speed));
+    const QString letter = QtText(explain::StationLetter(now.destination));
+    destinationLetter_->setText(letter);
+    destinationLetter_->setAccessibleName(QStringLiteral("Destination: station ") + letter);
+    QPalette palette = destinationLetter_->palette();
+    palette.setColor(QPalette::Window, QtColour(now.destinationColour));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    destinationLetter_->setPalette(palette);
+    frames_->setText(
+        QStringLiteral("Frames in flight: %1 of %2").arg(now.framesInFlight).arg(PoolSize));
+}
+
+void LessonPanel::SetFollowChoices(const std::vector<FollowChoice>& choices) {
+    if (choices == choices_) return;
+    choices_ = choices;
+    follow_->clear();
+    follow_->addItem(QStringLiteral("Everything"));
+    int kept = 0;
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        follow_->addItem(QtText(choices_[i].text));
+        if (followed_ == choices_[i].element) kept = static_cast<int>(i) + 1;
+    }
+    follow_->setCurrentIndex(kept);
+    if (kept == 0 && followed_) Follow(0);
+}
+
+void LessonPanel::Follow(int choice) {
+    if (choice <= 0 || choice > static_cast<int>(choices_.size())) {
+        followed_.reset();
+    } else {
+        followed_ = choices_[static_cast<std::size_t>(choice - 1)].element;
+    }
+    ShowLines();
+}
+
+void LessonPanel::Append(const std::vector<LogLine>& lines, std::uint64_t moment) {
+    if (lines.empty()) return;
+    log_.Append(lines, moment);
+    if (!isVisible()) {
+        viewStale_ = true;
+        return;
+    }
+    const QString text = JoinedLines(lines, followed_);
+    if (text.isEmpty()) return;
+    // The view follows the newest line unless the reader has scrolled up.
+    QScrollBar* bar = view_->verticalScrollBar();
+    const bool following = bar->value() == bar->maximum();
+    view_->appendPlainText(text);
+    if (following) bar->setValue(bar->maximum());
+}
+
+void LessonPanel::ShowLines() {
+    viewStale_ = false;
+    const std::vector<LogLine> lines(log_.Lines().begin(), log_.Lines().end());
+    view_->setPlainText(JoinedLines(lines, followed_));
+    view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
+}
+
+void LessonPanel::Clear() {
+    log_.Clear();
+    view_->clear();
+}
+
+void LessonPanel::showEvent(QShowEvent* event) {
+    if (viewStale_) ShowLines();
+    QWidget::showEvent(event);
+}
+
+}  // namespace bridging::ui

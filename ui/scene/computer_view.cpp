@@ -1,0 +1,75 @@
+// Drawing of a station's face at its design positions (twips inside the station).
+// The station's own area is left unpainted: it is the window's face colour anyway,
+// and so the segment that runs through the lower part of that area stays in view.
+#include "ui/scene/computer_view.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "explain/accessible.h"
+#include "ui/scene/face_qt.h"
+
+namespace bridging::ui {
+namespace {
+
+constexpr ColourCode FrameRed = 0x00000080;
+constexpr int FrameBorderPixels = 10;
+constexpr int DropLinePixels = 6;
+
+}  // namespace
+
+ComputerView::ComputerView(const Computer& computer, int index, const Zoom& zoom, QWidget* parent)
+    : QWidget(parent), computer_(computer), zoom_(zoom), index_(index) {
+    const QString name = QStringLiteral("Computer1_%1").arg(index);
+    const QString letter = QString(QChar(u'A' + index));
+    setObjectName(name);
+    setAccessibleName(QStringLiteral("Station %1").arg(letter));
+
+    command1_ = new QPushButton(this);
+    command1_->setObjectName(name + QStringLiteral("_Command1"));
+    zoom_.PlaceInTwips(*command1_, 240, 240, 700, 495);
+    zoom_.SetFaceFont(*command1_, 16.5, true);
+
+    btnKeys_ = new QPushButton(this);
+    btnKeys_->setObjectName(name + QStringLiteral("_btnKeys"));
+    zoom_.PlaceInTwips(*btnKeys_, 0, 840, 1200, 375);
+    zoom_.SetFaceFont(*btnKeys_, 13.5);
+    btnKeys_->setAccessibleName(QStringLiteral("Send from station %1").arg(letter));
+    refresh();
+}
+
+void ComputerView::refresh() {
+    const QRect area = zoom_.PixelRect(computer_.place);
+    if (geometry() != area) setGeometry(area);
+    if (isVisibleTo(parentWidget()) != computer_.place.Visible) setVisible(computer_.place.Visible);
+
+    const Shown now{computer_.Command1(), computer_.btnKeys()};
+    if (shown_ == now) return;
+    ShowButtonFace(*command1_, zoom_, now.command1, shown_ ? &shown_->command1 : nullptr);
+    ShowButtonFace(*btnKeys_, zoom_, now.btnKeys, shown_ ? &shown_->btnKeys : nullptr);
+    shown_ = now;
+}
+
+void ComputerView::ShowDestination(const Demo& demo) {
+    const Letter now{demo.iSelectedStation() == index_ + 1, computer_.Number() == Computer::Marked};
+    // A click toggles the check itself before the core has its say.
+    if (command1_->isChecked() != now.destination) {
+        const QSignalBlocker quiet(command1_);
+        command1_->setChecked(now.destination);
+    }
+    if (letter_ == now) return;
+    letter_ = now;
+    command1_->setAccessibleName(QtText(explain::StationLetterName(demo, index_)));
+}
+
+void ComputerView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    PaintBox(painter, zoom_, zoom_.PixelRect(195, 240, 795, 615), QColor(), QtColour(FrameRed),
+             FrameBorderPixels);
+    painter.setPen(
+        QPen(Qt::black, zoom_.ScaledPixels(DropLinePixels), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(zoom_.PixelPoint(600, 1200), zoom_.PixelPoint(600, 1560));
+}
+
+}  // namespace bridging::ui

@@ -1,0 +1,78 @@
+// Creating the network's views, refreshing them from the core, and painting
+// the window's picture of segments and link lines.
+#include "ui/scene/network_view.h"
+
+#include <QPainter>
+#include <QPushButton>
+#include <QWidget>
+
+#include "ui/scene/bridge_view.h"
+#include "ui/scene/computer_view.h"
+#include "ui/scene/token_layer.h"
+
+namespace bridging::ui {
+
+NetworkView::NetworkView(const Demo& demo, const Zoom& zoom, QWidget& window)
+    : demo_(demo), zoom_(zoom), window_(window) {
+    for (int k = 0; k < BridgeCount; ++k)
+        bridges_[static_cast<std::size_t>(k)] =
+            new BridgeView(demo_.Bridge1[static_cast<std::size_t>(k)], k, zoom_, &window_);
+    for (int k = 0; k < ComputerCount; ++k)
+        computers_[static_cast<std::size_t>(k)] =
+            new ComputerView(demo_.Computer1[static_cast<std::size_t>(k)], k, zoom_, &window_);
+    tokens_ = std::make_unique<TokenLayer>(demo_.Packet1, zoom_, window_);
+}
+
+NetworkView::~NetworkView() = default;
+
+std::vector<QWidget*> NetworkView::FocusChain() const {
+    std::vector<QWidget*> chain;
+    for (ComputerView* view : computers_) {
+        chain.push_back(&view->Command1());
+        chain.push_back(&view->btnKeys());
+    }
+    for (BridgeView* view : bridges_) chain.push_back(&view->btnSpanTree());
+    return chain;
+}
+
+void NetworkView::Refresh() {
+    ShowNetwork();
+    for (BridgeView* view : bridges_) view->refresh();
+    for (ComputerView* view : computers_) {
+        view->refresh();
+        view->ShowDestination(demo_);
+    }
+    tokens_->refresh();
+}
+
+void NetworkView::ForgetShown() {
+    for (BridgeView* view : bridges_) view->ForgetShown();
+    for (ComputerView* view : computers_) view->ForgetShown();
+}
+
+void NetworkView::ShowNetwork() {
+    NetworkPicture now = PictureOf(demo_, zoom_);
+    if (now == painted_) return;
+    painted_ = std::move(now);
+    image_ = QPixmap();
+    window_.update();
+}
+
+void NetworkView::DrawImage() {
+    const qreal ratio = window_.devicePixelRatioF();
+    image_ = QPixmap(window_.size() * ratio);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(window_.palette().color(window_.backgroundRole()));
+    QPainter painter(&image_);
+    PaintNetwork(painter, zoom_, painted_);
+}
+
+void NetworkView::Paint() {
+    if (image_.isNull() || image_.deviceIndependentSize() != QSizeF(window_.size()) ||
+        image_.devicePixelRatio() != window_.devicePixelRatioF())
+        DrawImage();
+    QPainter painter(&window_);
+    painter.drawPixmap(0, 0, image_);
+}
+
+}  // namespace bridging::ui

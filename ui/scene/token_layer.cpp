@@ -1,0 +1,120 @@
+// Painting of the pool's tokens at their face's design positions (twips inside
+// the token): the light grey area, a filled box with a grey border, and the
+// frame's label over it.
+#include "ui/scene/token_layer.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include "explain/accessible.h"
+#include "ui/scene/face_qt.h"
+#include "ui/shell/accessibility.h"
+
+namespace bridging::ui {
+namespace {
+
+constexpr ColourCode AreaGrey = 0x00C0C0C0;
+constexpr int BodyBorderPixels = 8;
+
+// Both are rounded in the window's pixels, not the token's, so that a token
+// looks the same wherever it stands between two pixels.
+QRect BodyOf(const Packet& token, const Zoom& zoom) {
+    return zoom.PixelRect(token.place.Left + 45, token.place.Top + 45, 1215, 735);
+}
+
+QRect LabelOf(const Packet& token, const Zoom& zoom) {
+    return zoom.PixelRect(token.place.Left + 120, token.place.Top + 220, 1060, 615);
+}
+
+int SignOf(double value) { return (value > 0) - (value < 0); }
+
+}  // namespace
+
+TokenView::TokenView(const Packet& token, int index, const Zoom& zoom, QWidget* parent)
+    : QWidget(parent), token_(token), zoom_(zoom) {
+    setObjectName(QStringLiteral("Packet1_%1").arg(index));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    zoom_.SetFaceFont(*this, 13.5);
+    label_.setTextFormat(Qt::PlainText);
+    label_.setPerformanceHint(QStaticText::AggressiveCaching);
+    setVisible(false);
+}
+
+TokenView::Face TokenView::FaceOf(const Packet& token, const Zoom& zoom, const QPoint& origin) {
+    return {token.Visible(),
+            BodyOf(token, zoom).translated(-origin),
+            LabelOf(token, zoom).translated(-origin),
+            token.ContentsText(),
+            token.FillColour(),
+            token.BorderColour()};
+}
+
+void TokenView::refresh() {
+    if (!token_.place.Visible) {
+        ShowVisible(false);
+        return;
+    }
+    const QRect area = zoom_.PixelRect(token_.place);
+    if (geometry() != area) setGeometry(area);
+    Face now = FaceOf(token_, zoom_, area.topLeft());
+    if (now != shown_) {
+        if (now.text != shown_.text) {
+            label_.setText(QtText(now.text));
+            label_.prepare(QTransform(), font());
+            labelWidth_ = label_.size().width();
+        }
+        shown_ = std::move(now);
+        update();
+    }
+    ShowMeaning();
+    ShowVisible(true);
+}
+
+void TokenView::ShowVisible(bool visible) {
+    if (isVisibleTo(parentWidget()) == visible) return;
+    setVisible(visible);
+    ReportTokenShown(*this, visible);
+}
+
+// The name is formatted only when what it says has changed, not as the token moves.
+void TokenView::ShowMeaning() {
+    Meaning now{shown_.text, SignOf(token_.XOffset()), SignOf(token_.YOffset())};
+    if (now == named_) return;
+    named_ = std::move(now);
+    setAccessibleName(QtText(explain::TokenName(token_)));
+}
+
+// A new zoom brings a new font: forgetting the face lays the label out again
+// and redraws it at the next refresh.
+void TokenView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) shown_ = Face{};
+    QWidget::changeEvent(event);
+}
+
+void TokenView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QtColour(AreaGrey));
+    if (!shown_.visible) return;
+    PaintBox(painter, zoom_, shown_.body, QtColour(shown_.fill), QtColour(shown_.border),
+             BodyBorderPixels);
+    // Centred at the top of the label's box, as a one-line text drawn into it is.
+    const QRect& box = shown_.label;
+    painter.setPen(Qt::black);
+    painter.drawStaticText(QPointF(box.left() + (box.width() - labelWidth_) / 2, box.top()),
+                           label_);
+}
+
+TokenLayer::TokenLayer(const std::array<Packet, PoolSize>& pool, const Zoom& zoom,
+                       QWidget& window) {
+    // Created in index order: higher indices stand over lower ones.
+    for (std::size_t k = 0; k < pool.size(); ++k)
+        views_[k] = new TokenView(pool[k], static_cast<int>(k), zoom, &window);
+}
+
+void TokenLayer::refresh() {
+    for (TokenView* view : views_) view->refresh();
+}
+
+}  // namespace bridging::ui

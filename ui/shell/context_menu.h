@@ -1,0 +1,41 @@
+// The window's context menu: every command of the key table with its key, in
+// the table's order, and the speeds and zoom levels to choose from with the
+// current ones checked. It is how a mouse user finds the keyboard's commands.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <functional>
+
+#include "ui/shell/keys.h"
+
+class QMenu;
+class QWidget;
+
+namespace bridging::ui {
+
+// What the menu shows checked.
+struct MenuState {
+    int speed = 0;  // an index into Demo::SpeedIntervalsMs
+    int zoomPercent = 100;
+    bool learning = false;
+    bool forwarding = false;
+};
+
+struct MenuActions {
+    std::function<void(Command)> run;
+    std::function<void(int speed)> setSpeed;
+    std::function<void(int percent)> setZoomPercent;
+};
+
+// "1× (normal)": a speed as the menu and the lesson panel name it.
+QString SpeedName(int speed);
+
+// The menu, owned by `parent`; a chosen entry calls one of `actions`.
+QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const MenuActions& actions);
+
+// Builds the menu and opens it at `globalPos`; it deletes itself once closed.
+void OpenContextMenu(QWidget& parent, QPoint globalPos, const MenuState& state,
+                     const MenuActions& actions);
+
+}  // namespace bridging::ui

@@ -1,0 +1,105 @@
+// The key table, matching a pressed key against it, and routing the key.
+#include "ui/shell/keys.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <array>
+
+namespace bridging::ui {
+namespace {
+
+constexpr QKeyCombination Ctrl(Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); }
+
+constexpr std::array Table = {
+    KeyBinding{Command::PauseResume, "Pause / Resume", "Ctrl+P", Ctrl(Qt::Key_P)},
+    KeyBinding{Command::Step, "Step one tick", "Ctrl+.", Ctrl(Qt::Key_Period)},
+    KeyBinding{Command::Faster, "Faster", "Ctrl+Up", Ctrl(Qt::Key_Up)},
+    KeyBinding{Command::Slower, "Slower", "Ctrl+Down", Ctrl(Qt::Key_Down)},
+    KeyBinding{Command::ZoomIn, "Zoom in", "Ctrl+=", Ctrl(Qt::Key_Equal), Ctrl(Qt::Key_Plus)},
+    KeyBinding{Command::ZoomOut, "Zoom out", "Ctrl+-", Ctrl(Qt::Key_Minus)},
+    KeyBinding{Command::ActualSize, "Normal size (100 %)", "Ctrl+0", Ctrl(Qt::Key_0)},
+    KeyBinding{Command::FitToScreen, "Fit to screen", "F11", QKeyCombination(Qt::Key_F11)},
+    KeyBinding{Command::LessonPanel, "Lesson panel", "F2", QKeyCombination(Qt::Key_F2)},
+    KeyBinding{Command::Kill, "Kill", "Ctrl+K", Ctrl(Qt::Key_K)},
+    KeyBinding{Command::Renumber, "Renumber", "Ctrl+N", Ctrl(Qt::Key_N)},
+    KeyBinding{Command::Reset, "Reset", "Ctrl+R", Ctrl(Qt::Key_R)},
+    KeyBinding{Command::Learning, "Learning", "Ctrl+L", Ctrl(Qt::Key_L)},
+    KeyBinding{Command::Forwarding, "Forwarding", "Ctrl+F", Ctrl(Qt::Key_F)},
+    KeyBinding{Command::OneBridge, "One Bridge", "Ctrl+1", Ctrl(Qt::Key_1)},
+    KeyBinding{Command::TwoBridges, "Two Bridges", "Ctrl+2", Ctrl(Qt::Key_2)},
+    KeyBinding{Command::TwoManual, "Two Manual", "Ctrl+3", Ctrl(Qt::Key_3)},
+    KeyBinding{Command::FourBridges, "Four Bridges", "Ctrl+4", Ctrl(Qt::Key_4)},
+    KeyBinding{Command::FullNetwork, "Full Network", "Ctrl+5", Ctrl(Qt::Key_5)},
+};
+
+constexpr std::array Scenarios = {Command::OneBridge, Command::TwoBridges, Command::TwoManual,
+                                  Command::FourBridges, Command::FullNetwork};
+
+bool Matches(QKeyCombination bound, int key, Qt::KeyboardModifiers modifiers) {
+    return bound.key() == key && bound.keyboardModifiers() == modifiers;
+}
+
+// The keypad's keys count as the main keys, and the plus sign needs Shift on
+// most layouts.
+Qt::KeyboardModifiers Significant(int key, Qt::KeyboardModifiers modifiers) {
+    modifiers &= ~Qt::KeypadModifier;
+    if (key == Qt::Key_Plus) modifiers &= ~Qt::ShiftModifier;
+    return modifiers;
+}
+
+}  // namespace
+
+std::span<const KeyBinding> KeyTable() { return Table; }
+
+std::optional<Command> CommandForKey(int key, Qt::KeyboardModifiers modifiers) {
+    modifiers = Significant(key, modifiers);
+    for (const KeyBinding& binding : Table) {
+        if (Matches(binding.key, key, modifiers) || Matches(binding.otherKey, key, modifiers))
+            return binding.command;
+    }
+    return std::nullopt;
+}
+
+bool IsActivateKey(int key, Qt::KeyboardModifiers modifiers) {
+    return (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+           Significant(key, modifiers) == Qt::NoModifier;
+}
+
+bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers) {
+    modifiers = Significant(key, modifiers);
+    return (key == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
+int ScenarioIndex(Command command) {
+    for (std::size_t i = 0; i < Scenarios.size(); ++i) {
+        if (Scenarios[i] == command) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// Accepting the override claims the key from the focused control's own
+// editing keys; the key press that follows runs the command and goes no further.
+bool RouteKey(QWidget& receiver, QKeyEvent& key, bool pressed,
+              const std::function<void(Command)>& run,
+              const std::function<void(QPoint globalPos)>& openMenu) {
+    const std::optional<Command> command = CommandForKey(key.key(), key.modifiers());
+    auto* button = qobject_cast<QAbstractButton*>(&receiver);
+    const bool activate = button != nullptr && IsActivateKey(key.key(), key.modifiers());
+    const bool menu = IsMenuKey(key.key(), key.modifiers());
+    if (!command && !activate && !menu) return false;
+    if (!pressed) {
+        key.accept();
+        return true;
+    }
+    if (command) {
+        run(*command);
+    } else if (activate) {
+        button->click();
+    } else {
+        openMenu(receiver.mapToGlobal(receiver.rect().center()));
+    }
+    return true;
+}
+
+}  // namespace bridging::ui

@@ -1,0 +1,100 @@
+// The program's window: the control column, the network's views and the
+// lesson panel, bound to the window's logic (`Demo`). Every user action and
+// every tick runs the core's handler and then refresh(), which redraws from the
+// core. Beside its widgets the window keeps the zoom and the lesson log, a
+// record of what happened; the network's state is the core's alone.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "driver/demo.h"
+#include "driver/platform.h"
+#include "log/lesson_log.h"
+#include "ui/scene/zoom.h"
+#include "ui/shell/keys.h"
+#include "ui/shell/platform_qt.h"
+
+namespace bridging::ui {
+
+class ControlColumn;
+class FocusMark;
+class LessonAnnouncer;
+class LessonFeed;
+class LessonPanel;
+class NetworkView;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Runs Form_Load, so the window is ready to be shown.
+    MainWindow();
+    ~MainWindow() override;
+
+    // Reads the core and brings every widget and painted element up to date.
+    void refresh();
+
+    // A command of the key table, as its key or the context menu runs it.
+    void RunCommand(Command command);
+    // Redraws everything at a zoom factor, within the zoom steps' range, and
+    // sizes the window's client area to match.
+    void SetZoomFactor(double factor);
+
+    const Demo& demo() const { return demo_; }
+    const Zoom& zoom() const { return zoom_; }
+    const LessonPanel& lessonPanel() const { return *panel_; }
+    const LessonAnnouncer& announcer() const;
+    // The user actions and ticks run so far; the lesson log's lines carry it.
+    std::uint64_t moment() const { return moment_; }
+    // The logic's running state (Pause / Resume); the QTimer under it sleeps
+    // besides while no frame is shown.
+    bool ticking() const { return demo_.Running(); }
+    QTimer& tickTimer() { return timer_.Timer(); }
+
+public slots:
+    // One tick of Timer1.
+    void onTick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // The keys of the table win over the focused control's own keys, the
+    // scenario list's text field included.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ChainFocus();
+    // Network, stations, bridges and frames: all that a tick can change.
+    void ShowElements();
+    void OpenMenu(QPoint globalPos);
+    void ToggleFit();
+    // The client area: the drawing, and the lesson panel beside it when shown.
+    QSize ClientSize() const;
+    void ToggleLessonPanel();
+    // The decisions of the action or tick just run: into the log, to the
+    // screen reader, and into the descriptions of the elements they concern.
+    void ShowLesson(bool afterUserAction);
+
+    // Declared before the core, which reports into it until the end.
+    DecisionCollector decisions_;
+    QtTickTimer timer_;
+    QtModalMessage message_;
+    FixedSeedRandom random_;
+    Demo demo_;
+    Zoom zoom_;
+    std::uint64_t moment_ = 0;
+
+    std::unique_ptr<ControlColumn> controls_;
+    std::unique_ptr<NetworkView> network_;
+    FocusMark* focusMark_ = nullptr;
+    LessonPanel* panel_ = nullptr;
+    std::unique_ptr<LessonFeed> lesson_;
+    // The zoom to go back to when F11 leaves the fitted size.
+    std::optional<double> zoomBeforeFit_;
+};
+
+}  // namespace bridging::ui

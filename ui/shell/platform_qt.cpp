@@ -1,0 +1,45 @@
+// The Qt timer and message box behind the window's logic.
+#include "ui/shell/platform_qt.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "driver/demo.h"
+#include "ui/scene/face_qt.h"
+
+namespace bridging::ui {
+
+QtTickTimer::QtTickTimer() {
+    // A coarse timer may stretch a period by 5 %: a frame sent while running
+    // must move within the next period, not a little after it.
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(SpeedIntervalsMs[NormalSpeed]);
+}
+
+// Started only when it is not running already, and its interval set only when
+// it changes (which restarts it), so that the ticks keep their rhythm across
+// actions.
+void QtTickTimer::Follow(bool running, int intervalMs, bool idle) {
+    if (timer_.interval() != intervalMs) timer_.setInterval(intervalMs);
+    const bool wake = running && !idle;
+    if (wake && !timer_.isActive()) {
+        timer_.start();
+    } else if (!wake && timer_.isActive()) {
+        timer_.stop();
+    }
+}
+
+void QtModalMessage::ShowMessage(const std::string& text) {
+    // Named explicitly: Qt leaves an empty title empty on some platforms.
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QtText(text),
+                    QMessageBox::Ok, &window_);
+    // A dialog does not take its parent's font by itself.
+    box.setFont(window_.font());
+    box.exec();
+    // What the box covered was painted in the middle of the action that opened
+    // it; paint it again from the state that action leaves.
+    window_.update();
+}
+
+}  // namespace bridging::ui
