@@ -43,6 +43,8 @@ enum class DecisionKind : std::uint8_t {
     // A frame `frame` reaches a bridge's `port`: its decisions about it follow.
     // Reported only to an account that asks for arrivals.
     Receives,
+    // The user acted while looking back at tick `previous`: the later moments are dropped.
+    WentBack,
 };
 
 enum class ElementKind : std::uint8_t { Window, Bridge, Station };

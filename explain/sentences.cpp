@@ -159,6 +159,10 @@ std::string ForwardingSwitched(const Decision& d) {
 std::string Paused(const Decision&) { return "Paused: the frames stand still."; }
 std::string Resumed(const Decision&) { return "Resumed: the frames move on."; }
 
+std::string WentBack(const Decision& d) {
+    return "Went back to tick " + NumberText(d.previous) + ": the later moments are gone";
+}
+
 std::string Receives(const Decision& d) {
     return Who(d) + " receives " + FrameLabel(d) + " on " + PortWithSide(d.port) + ".";
 }
@@ -166,7 +170,7 @@ std::string Receives(const Decision& d) {
 using Words = std::string (*)(const Decision&);
 
 // In the order of DecisionKind.
-constexpr std::array<Words, 27> WordsByKind = {StationSends,
+constexpr std::array<Words, 28> WordsByKind = {StationSends,
                                                FrameArrives,
                                                SendIgnored,
                                                Learns,
@@ -192,8 +196,9 @@ constexpr std::array<Words, 27> WordsByKind = {StationSends,
                                                ForwardingSwitched,
                                                Paused,
                                                Resumed,
-                                               Receives};
-static_assert(WordsByKind.size() == static_cast<std::size_t>(DecisionKind::Receives) + 1,
+                                               Receives,
+                                               WentBack};
+static_assert(WordsByKind.size() == static_cast<std::size_t>(DecisionKind::WentBack) + 1,
               "every kind of decision needs its words");
 
 }  // namespace

@@ -67,9 +67,16 @@ void History::AddTick(const Simulation& after, bool marked) {
 
 void History::AddAction(const Simulation& after, bool marked) { Add(after, marked, true); }
 
+void History::MarkNewest() {
+    if (moments_.back().marked) return;
+    moments_.back().marked = true;
+    marks_.push_back(Newest());
+}
+
 void History::Add(const Simulation& after, bool marked, bool keyframe) {
     newest_ = after;
-    moments_.push_back({after.tickCount, marked, keyframe});
+    moments_.push_back({after.tickCount, false, keyframe});
+    if (marked) MarkNewest();
     if (keyframe) {
         PushKeyframe(Newest(), after);
         ticksSinceKeyframe_ = 0;
@@ -87,6 +94,7 @@ void History::DropOldest() {
         moments_.erase(moments_.begin(), moments_.begin() + static_cast<std::ptrdiff_t>(stretch));
         PopKeyframe(true);
         first_ += stretch;
+        while (!marks_.empty() && marks_.front() < first_) marks_.pop_front();
     }
 }
 
@@ -119,6 +127,7 @@ void History::DropAfter(Moment moment) {
     if (moment < Oldest() || moment >= Newest()) return;
     newest_ = At(moment);
     moments_.resize(moment - first_ + 1);
+    while (!marks_.empty() && marks_.back() > moment) marks_.pop_back();
     while (keyframes_.back().moment > moment) PopKeyframe(false);
     ticksSinceKeyframe_ = moment - keyframes_.back().moment;
 }

@@ -43,7 +43,9 @@ public:
     // Anything else changed it: a user action.
     void AddAction(const Simulation& after, bool marked);
     // Marks the newest moment, for what its tick or action brought about.
-    void MarkNewest() { moments_.back().marked = true; }
+    void MarkNewest();
+    // The marked moments held, oldest first.
+    const std::deque<Moment>& Marks() const { return marks_; }
 
     // The state at a moment held; the newest when `moment` is later, the
     // oldest when it is earlier.
@@ -77,6 +79,7 @@ private:
     Moment first_ = 0;
     std::deque<Entry> moments_;
     std::deque<Keyframe> keyframes_;
+    std::deque<Moment> marks_;
     std::size_t ticksSinceKeyframe_ = 0;
     std::size_t keyframeBytes_ = 0;
     Simulation newest_;

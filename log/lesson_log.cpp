@@ -37,6 +37,11 @@ void DecisionCollector::Record(const Decision& decision) {
                                explain::Sentence(decision), 1});
 }
 
+void DecisionCollector::RecordFirst(const Decision& decision) {
+    pending_.insert(pending_.begin(), LogLine{decision.tick, decision.kind, decision.element,
+                                              decision.index, explain::Sentence(decision), 1});
+}
+
 std::vector<LogLine> DecisionCollector::Take() {
     std::vector<LogLine> taken;
     taken.swap(pending_);
@@ -49,6 +54,11 @@ void LessonLog::Append(const std::vector<LogLine>& lines, std::uint64_t moment) 
         lines_.back().moment = moment;
     }
     while (lines_.size() > MaxLines) lines_.pop_front();
+}
+
+// Lines go in moment order, so the later ones are all at the end.
+void LessonLog::DropAfter(std::uint64_t moment) {
+    while (!lines_.empty() && lines_.back().moment > moment) lines_.pop_back();
 }
 
 }  // namespace bridging

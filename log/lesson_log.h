@@ -46,6 +46,8 @@ bool Shows(const std::optional<FollowedElement>& followed, const LogLine& line);
 class DecisionCollector : public DecisionAccount {
 public:
     void Record(const Decision& decision) override;
+    // A line that goes before those collected so far.
+    void RecordFirst(const Decision& decision);
     bool Empty() const { return pending_.empty(); }
     // The lines collected since the last call, in the order of their first record.
     std::vector<LogLine> Take();
@@ -62,6 +64,8 @@ public:
     // Keeps the lines as written in `moment`; the oldest go beyond MaxLines.
     void Append(const std::vector<LogLine>& lines, std::uint64_t moment);
     void Clear() { lines_.clear(); }
+    // Forgets the lines written after `moment`: a new future starts there.
+    void DropAfter(std::uint64_t moment);
     const std::deque<LogLine>& Lines() const { return lines_; }
 
 private:

@@ -166,6 +166,12 @@ TEST(Sentences, EveryKindInPlainWords) {
         {Of(K::Resumed), "Resumed: the frames move on."},
         {WithFrame(AtBridge(K::Receives, 1, 0), "C:A", 1, 3),
          "Bridge #1 receives the frame C:A on port A (upper side)."},
+        {[] {
+             Decision d = Of(K::WentBack);
+             d.previous = 120;
+             return d;
+         }(),
+         "Went back to tick 120: the later moments are gone"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(explain::Sentence(c.decision), c.sentence)

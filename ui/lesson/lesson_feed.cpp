@@ -67,6 +67,8 @@ void LessonFeed::Show(const Demo& demo, const std::vector<LogLine>& lines, std::
     panel_.Append(lines, moment);
 }
 
+void LessonFeed::Say(const std::string& sentence) { announcer_.Say(QtText(sentence)); }
+
 void LessonFeed::OfferChoices(const Demo& demo) {
     if (panel_.isVisibleTo(panel_.parentWidget())) panel_.SetFollowChoices(ChoicesOf(demo));
 }

@@ -32,6 +32,9 @@ public:
     // The elements to follow, offered to the panel when it is shown.
     void OfferChoices(const Demo& demo);
 
+    // Says a sentence to a screen reader, without moving the focus.
+    void Say(const std::string& sentence);
+
     const LessonAnnouncer& announcer() const { return announcer_; }
 
 private:

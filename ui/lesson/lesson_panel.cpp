@@ -5,13 +5,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QToolTip>
+#include <algorithm>
 
 #include "driver/demo.h"
 #include "explain/names.h"
+#include "explain/timeline.h"
 #include "ui/scene/face_qt.h"
 #include "ui/shell/context_menu.h"
 
@@ -33,8 +39,9 @@ QString JoinedLines(const std::vector<LogLine>& lines,
 
 }  // namespace
 
-LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run)
-    : QWidget(&window), zoom_(zoom) {
+LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
+                         std::function<void(history::Moment)> goTo)
+    : QWidget(&window), zoom_(zoom), goTo_(std::move(goTo)) {
     setObjectName(QStringLiteral("LessonPanel"));
     setAccessibleName(QStringLiteral("Lesson panel"));
     setAutoFillBackground(true);
@@ -73,6 +80,8 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     follow_->addItem(QStringLiteral("Everything"));
     connect(follow_, &QComboBox::activated, this, &LessonPanel::Follow);
 
+    timeline_ = std::make_unique<TimelineView>(*this, zoom_, 3420, goTo_);
+
     view_ = new QPlainTextEdit(this);
     view_->setObjectName(QStringLiteral("txtLog"));
     view_->setAccessibleName(QStringLiteral("Lesson log"));
@@ -81,8 +90,10 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     view_->setMaximumBlockCount(static_cast<int>(LessonLog::MaxLines));
     view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     view_->setUndoRedoEnabled(false);
-    zoom_.PlaceInTwips(*view_, 120, 3420, 5160, 6600);
+    zoom_.PlaceInTwips(*view_, 120, 4260, 5160, 5760);
     zoom_.SetFaceFont(*view_, PanelPoints);
+    view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
 
     copy_ = AddButton("btnCopy", "Copy", 120, 10140);
     clear_ = AddButton("btnClear", "Clear", 1860, 10140);
@@ -113,7 +124,7 @@ QPushButton* LessonPanel::AddButton(const char* name, const char* caption, float
 }
 
 std::vector<QWidget*> LessonPanel::FocusChain() const {
-    return {step_, slower_, faster_, follow_, view_, copy_, clear_};
+    return {step_, slower_, faster_, follow_, &timeline_->Slider(), view_, copy_, clear_};
 }
 
 void LessonPanel::ShowNow(const NowFacts& now) {
@@ -165,6 +176,10 @@ void LessonPanel::Append(const std::vector<LogLine>& lines, std::uint64_t moment
     }
     const QString text = JoinedLines(lines, followed_);
     if (text.isEmpty()) return;
+    for (const LogLine& line : lines) {
+        if (Shows(followed_, line)) viewMoments_.push_back(moment);
+    }
+    while (viewMoments_.size() > LessonLog::MaxLines) viewMoments_.pop_front();
     // The view follows the newest line unless the reader has scrolled up.
     QScrollBar* bar = view_->verticalScrollBar();
     const bool following = bar->value() == bar->maximum();
@@ -175,13 +190,118 @@ void LessonPanel::Append(const std::vector<LogLine>& lines, std::uint64_t moment
 void LessonPanel::ShowLines() {
     viewStale_ = false;
     const std::vector<LogLine> lines(log_.Lines().begin(), log_.Lines().end());
+    viewMoments_.clear();
+    for (const LogLine& line : lines) {
+        if (Shows(followed_, line)) viewMoments_.push_back(line.moment);
+    }
     view_->setPlainText(JoinedLines(lines, followed_));
     view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
+    marked_.reset();
 }
 
 void LessonPanel::Clear() {
     log_.Clear();
+    viewMoments_.clear();
     view_->clear();
+    marked_.reset();
+}
+
+void LessonPanel::DropAfter(history::Moment moment) {
+    log_.DropAfter(moment);
+    if (isVisible()) {
+        ShowLines();
+    } else {
+        viewStale_ = true;
+    }
+}
+
+void LessonPanel::ShowTime(const history::Timeline& timeline) {
+    oldestKept_ = timeline.Oldest();
+    if (!isVisible()) return;
+    timeline_->Show(timeline);
+    const std::pair shown(timeline.Shown(), timeline.LookingBack());
+    if (marked_ == shown) return;
+    marked_ = shown;
+    MarkLines();
+}
+
+// Only while looking back: at the present the moment shown is the newest, the
+// foot of the log.
+void LessonPanel::MarkLines() {
+    QList<QTextEdit::ExtraSelection> marks;
+    if (marked_ && marked_->second) {
+        const history::Moment shown = marked_->first;
+        const auto firstOf = [this](history::Moment m) {
+            return static_cast<int>(std::lower_bound(viewMoments_.begin(), viewMoments_.end(), m) -
+                                    viewMoments_.begin());
+        };
+        const int current = firstOf(shown);
+        const int later = firstOf(shown + 1);
+        QTextDocument& document = *view_->document();
+        const auto span = [&](int from, int to) {
+            QTextCursor cursor(document.findBlockByNumber(from));
+            cursor.setPosition(to < document.blockCount()
+                                   ? document.findBlockByNumber(to).position() - 1
+                                   : document.characterCount() - 1,
+                               QTextCursor::KeepAnchor);
+            return cursor;
+        };
+        if (later > current) {
+            QTextEdit::ExtraSelection now;
+            now.cursor = span(current, later);
+            now.format.setBackground(QColor(0xFF, 0xF0, 0xA0));
+            now.format.setProperty(QTextFormat::FullWidthSelection, true);
+            marks.push_back(now);
+        }
+        if (later < document.blockCount()) {
+            QTextEdit::ExtraSelection dimmed;
+            dimmed.cursor = span(later, document.blockCount());
+            // Dimmed, yet still 4.5:1 against the white of the view.
+            dimmed.format.setForeground(QColor(0x76, 0x76, 0x76));
+            marks.push_back(dimmed);
+        }
+    }
+    view_->setExtraSelections(marks);
+}
+
+std::optional<history::Moment> LessonPanel::MomentOfBlock(int block) const {
+    if (block < 0 || block >= static_cast<int>(viewMoments_.size())) return std::nullopt;
+    return viewMoments_[static_cast<std::size_t>(block)];
+}
+
+// The moment just before the line was written, so that one step shows it happen.
+void LessonPanel::GoToLine(int block) {
+    const std::optional<history::Moment> moment = MomentOfBlock(block);
+    if (!moment || *moment < oldestKept_ || *moment == 0) return;
+    goTo_(*moment - 1);
+}
+
+bool LessonPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool onView = watched == view_ || watched == view_->viewport();
+    if (!onView) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.modifiers() == Qt::NoModifier &&
+            (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+            GoToLine(view_->textCursor().blockNumber());
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease && watched == view_->viewport()) {
+        const auto& click = static_cast<const QMouseEvent&>(*event);
+        // A drag selects text to copy; only a plain click goes to the moment.
+        if (click.button() == Qt::LeftButton && !view_->textCursor().hasSelection())
+            GoToLine(view_->cursorForPosition(click.position().toPoint()).blockNumber());
+    } else if (event->type() == QEvent::ToolTip && watched == view_->viewport()) {
+        const auto& help = static_cast<const QHelpEvent&>(*event);
+        const int block = view_->cursorForPosition(help.pos()).blockNumber();
+        const std::optional<history::Moment> moment = MomentOfBlock(block);
+        if (!moment) return false;
+        QToolTip::showText(help.globalPos(),
+                           QtText(explain::LogLineTip(*moment >= oldestKept_ && *moment > 0)),
+                           view_->viewport());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LessonPanel::showEvent(QShowEvent* event) {

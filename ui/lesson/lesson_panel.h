@@ -4,12 +4,16 @@
 #pragma once
 
 #include <QWidget>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "common/face.h"
+#include "history/timeline.h"
 #include "log/lesson_log.h"
+#include "ui/lesson/timeline_view.h"
 #include "ui/scene/zoom.h"
 #include "ui/shell/keys.h"
 
@@ -44,8 +48,10 @@ class LessonPanel : public QWidget {
 public:
     static constexpr float WidthTwips = 5400;
 
-    // `run` carries out the Step, Slower and Faster buttons' commands.
-    LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run);
+    // `run` carries out the Step, Slower and Faster buttons' commands, `goTo`
+    // takes the window to a moment of the timeline or of a log line.
+    LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
+                std::function<void(history::Moment)> goTo);
 
     void ShowNow(const NowFacts& now);
     // The elements to follow besides all of them; the choice is kept where it
@@ -56,6 +62,12 @@ public:
     // when shown.
     void Append(const std::vector<LogLine>& lines, std::uint64_t moment);
 
+    // Where the window stands in time: the timeline, and the log's lines of
+    // the moment shown marked and the later ones dimmed while looking back.
+    void ShowTime(const history::Timeline& timeline);
+    // A new future starts at `moment`: the lines written after it go.
+    void DropAfter(history::Moment moment);
+
     const LessonLog& log() const { return log_; }
     // Whether the panel's view shows a line as it is added, and so speaks it.
     bool ShowsNow(const LogLine& line) const { return isVisible() && Shows(followed_, line); }
@@ -64,11 +76,17 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Clicks, Return and tooltips on the log's lines.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* AddLabel(const char* name, float top, float left = 120, float width = 5160);
     QPushButton* AddButton(const char* name, const char* caption, float left, float top);
     void ShowLines();
+    void MarkLines();
+    // The moment of the line at a block of the view, if the view has one there.
+    std::optional<history::Moment> MomentOfBlock(int block) const;
+    void GoToLine(int block);
     void Follow(int choice);
     void Clear();
 
@@ -79,6 +97,13 @@ private:
     std::optional<FollowedElement> followed_;
     // The view lags the log while the panel is hidden.
     bool viewStale_ = false;
+    std::function<void(history::Moment)> goTo_;
+    // The moment of each line in the view, in the view's order.
+    std::deque<history::Moment> viewMoments_;
+    // What the view's marking shows: the moment, and whether looking back.
+    std::optional<std::pair<history::Moment, bool>> marked_;
+    history::Moment oldestKept_ = 0;
+    std::unique_ptr<TimelineView> timeline_;
 
     QLabel* state_ = nullptr;
     QLabel* tick_ = nullptr;

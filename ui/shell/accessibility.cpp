@@ -8,6 +8,7 @@
 #include <QFocusFrame>
 #include <QMenu>
 
+#include "ui/lesson/timeline_view.h"
 #include "ui/scene/token_layer.h"
 #include "ui/shell/main_window.h"
 
@@ -57,7 +58,33 @@ public:
     explicit TokenAccessible(QWidget* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
 };
 
+// The timeline's value in words, "tick 120 of 300", beside its numbers.
+class TimelineAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TimelineAccessible(TimelineSlider* slider)
+        : QAccessibleWidget(slider, QAccessible::Slider) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Slider().ValueText();
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return Slider().value(); }
+    void setCurrentValue(const QVariant& value) override { Slider().setValue(value.toInt()); }
+    QVariant maximumValue() const override { return Slider().maximum(); }
+    QVariant minimumValue() const override { return Slider().minimum(); }
+    QVariant minimumStepSize() const override { return Slider().singleStep(); }
+
+private:
+    TimelineSlider& Slider() const { return *static_cast<TimelineSlider*>(widget()); }
+};
+
 QAccessibleInterface* CreateInterface(const QString&, QObject* object) {
+    if (auto* slider = qobject_cast<TimelineSlider*>(object)) return new TimelineAccessible(slider);
     if (auto* view = qobject_cast<TokenView*>(object)) return new TokenAccessible(view);
     if (auto* window = qobject_cast<MainWindow*>(object)) return new WindowAccessible(window);
     return nullptr;

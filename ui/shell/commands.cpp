@@ -23,6 +23,11 @@ bool RunOnCore(Demo& demo, Command command) {
         case Command::Slower:
             demo.Slower();
             return true;
+        case Command::Back:
+        case Command::BackTen:
+        case Command::ForwardTen:
+        case Command::Oldest:
+        case Command::Newest:
         case Command::ZoomIn:
         case Command::ZoomOut:
         case Command::ActualSize:

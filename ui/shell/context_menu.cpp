@@ -44,9 +44,9 @@ std::optional<bool> CheckedState(Command command, const MenuState& state) {
 
 // Groups of the table are separated where a new kind of command starts.
 bool StartsGroup(Command command) {
-    return command == Command::ZoomIn || command == Command::LessonPanel ||
-           command == Command::Kill || command == Command::Learning ||
-           command == Command::OneBridge;
+    return command == Command::Back || command == Command::Faster || command == Command::ZoomIn ||
+           command == Command::LessonPanel || command == Command::Kill ||
+           command == Command::Learning || command == Command::OneBridge;
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ void ShowCheckBoxFace(QCheckBox& box, const CheckBoxFace& face) {
 }  // namespace
 
 ControlColumn::ControlColumn(QWidget& window, const Zoom& zoom, Demo& demo,
-                             std::function<void()> refresh)
+                             std::function<void()> refresh, const std::function<void()>& pause)
     : window_(window), zoom_(zoom), demo_(demo), refresh_(std::move(refresh)) {
     combo1_ = new QComboBox(&window_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
@@ -61,7 +61,8 @@ ControlColumn::ControlColumn(QWidget& window, const Zoom& zoom, Demo& demo,
         refresh_();
     });
 
-    btnPause_ = AddButton("btnPause", 180, 840, 1635, 495, &Demo::btnPause_Click);
+    btnPause_ = AddButton("btnPause", 180, 840, 1635, 495, nullptr);
+    QObject::connect(btnPause_, &QPushButton::clicked, &window_, pause);
     btnPause_->setAccessibleDescription(QStringLiteral("Stop or restart the animation"));
     btnPause_->setToolTip(
         QStringLiteral("Stop or restart the animation (Ctrl+P).\nRight-click the window for "
@@ -92,6 +93,7 @@ QPushButton* ControlColumn::AddButton(const char* name, float left, float top, f
     auto* button = new QPushButton(&window_);
     button->setObjectName(QLatin1String(name));
     zoom_.PlaceInTwips(*button, left, top, width, height);
+    if (click == nullptr) return button;
     QObject::connect(button, &QPushButton::clicked, &window_, [this, click] {
         (demo_.*click)();
         refresh_();

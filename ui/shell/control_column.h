@@ -21,7 +21,10 @@ namespace bridging::ui {
 class ControlColumn {
 public:
     // The controls are children of `window`, created at their design places.
-    ControlColumn(QWidget& window, const Zoom& zoom, Demo& demo, std::function<void()> refresh);
+    // `refresh` follows an action on the core; Pause is the window's own
+    // command (`pause`), since it replays the past while looking back.
+    ControlColumn(QWidget& window, const Zoom& zoom, Demo& demo, std::function<void()> refresh,
+                  const std::function<void()>& pause);
 
     // Sets every control from the core with its signals blocked, so that only
     // the user is heard.

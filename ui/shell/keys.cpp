@@ -12,7 +12,13 @@ constexpr QKeyCombination Ctrl(Qt::Key key) { return QKeyCombination(Qt::Control
 
 constexpr std::array Table = {
     KeyBinding{Command::PauseResume, "Pause / Resume", "Ctrl+P", Ctrl(Qt::Key_P)},
+    KeyBinding{Command::Back, "Back one moment", "Ctrl+,", Ctrl(Qt::Key_Comma)},
     KeyBinding{Command::Step, "Step one tick", "Ctrl+.", Ctrl(Qt::Key_Period)},
+    KeyBinding{Command::BackTen, "Ten moments back", "Ctrl+Page Up", Ctrl(Qt::Key_PageUp)},
+    KeyBinding{Command::ForwardTen, "Ten moments forward", "Ctrl+Page Down",
+               Ctrl(Qt::Key_PageDown)},
+    KeyBinding{Command::Oldest, "Oldest moment kept", "Ctrl+Home", Ctrl(Qt::Key_Home)},
+    KeyBinding{Command::Newest, "Back to now", "Ctrl+End", Ctrl(Qt::Key_End)},
     KeyBinding{Command::Faster, "Faster", "Ctrl+Up", Ctrl(Qt::Key_Up)},
     KeyBinding{Command::Slower, "Slower", "Ctrl+Down", Ctrl(Qt::Key_Down)},
     KeyBinding{Command::ZoomIn, "Zoom in", "Ctrl+=", Ctrl(Qt::Key_Equal), Ctrl(Qt::Key_Plus)},

@@ -17,7 +17,13 @@ namespace bridging::ui {
 
 enum class Command {
     PauseResume,
+    // Back in time and forward again; Step is one moment forward while looking back.
+    Back,
     Step,
+    BackTen,
+    ForwardTen,
+    Oldest,
+    Newest,
     Faster,
     Slower,
     ZoomIn,

@@ -22,6 +22,7 @@
 #include "ui/shell/context_menu.h"
 #include "ui/shell/control_column.h"
 #include "ui/shell/tooltips.h"
+#include "ui/shell/travel.h"
 
 namespace bridging::ui {
 
@@ -34,11 +35,22 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
     zoom_.SetFaceFont(*this, 13.5);
     resize(zoom_.PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
 
-    const auto refreshed = [this] { refresh(); };
-    controls_ = std::make_unique<ControlColumn>(*this, zoom_, demo_, refreshed);
+    const auto refreshed = [this] {
+        StartNewFutureIfBack();
+        refresh();
+    };
+    controls_ = std::make_unique<ControlColumn>(*this, zoom_, demo_, refreshed,
+                                                [this] { RunCommand(Command::PauseResume); });
     network_ = std::make_unique<NetworkView>(demo_, zoom_, *this);
     ConnectNetworkClicks(*this, demo_, *network_, refreshed);
-    panel_ = new LessonPanel(*this, zoom_, [this](Command command) { RunCommand(command); });
+    panel_ = new LessonPanel(
+        *this, zoom_, [this](Command command) { RunCommand(command); },
+        [this](history::Moment moment) {
+            if (demo_.MessageOpen()) return;
+            timeline_->GoTo(moment);
+            ShowMoveInTime();
+            refresh();
+        });
     lesson_ = std::make_unique<LessonFeed>(*this, *panel_);
     ChainFocus();
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
@@ -54,6 +66,7 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
     // The account stays on: the log holds what happened while the panel was hidden.
     demo_.SetAccount(&decisions_);
     demo_.Form_Load();
+    timeline_ = std::make_unique<history::Timeline>(demo_);
     refresh();
 }
 
@@ -78,8 +91,14 @@ void MainWindow::ChainFocus() {
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
-// A tick changes no control, so it leaves them as they are.
+// A tick changes no control, so it leaves them as they are; a replayed
+// moment may be any action's.
 void MainWindow::onTick() {
+    if (timeline_->Replaying()) {
+        timeline_->ReplayNext();
+        refresh();
+        return;
+    }
     demo_.Timer1_Timer();
     ShowElements();
     ShowLesson(false);
@@ -92,7 +111,26 @@ void MainWindow::refresh() {
 }
 
 void MainWindow::ShowLesson(bool afterUserAction) {
-    lesson_->Show(demo_, decisions_.Take(), ++moment_, afterUserAction, ticking());
+    // In the middle of a tick, while its message is open, the moment is not over.
+    if (demo_.MessageOpen()) return;
+    const std::vector<LogLine> lines = decisions_.Take();
+    const history::Moment moment =
+        timeline_->LookingBack() ? timeline_->Shown() : timeline_->Keep(MarksTheTimeline(lines));
+    lesson_->Show(demo_, lines, moment, afterUserAction, ticking());
+    panel_->ShowTime(*timeline_);
+}
+
+void MainWindow::StartNewFutureIfBack() {
+    if (!timeline_->LookingBack() || demo_.MessageOpen()) return;
+    const history::Moment from = timeline_->Shown();
+    timeline_->StartNewFuture();
+    panel_->DropAfter(from);
+    decisions_.RecordFirst(WentBackTo(timeline_->Kept().Facts(from).tick));
+}
+
+void MainWindow::ShowMoveInTime() {
+    if (!panel_->isVisibleTo(this)) ToggleLessonPanel();
+    lesson_->Say(MovedInTimeText(demo_, timeline_->LookingBack()));
 }
 
 QSize MainWindow::ClientSize() const {
@@ -110,7 +148,8 @@ void MainWindow::ToggleLessonPanel() {
 void MainWindow::ShowElements() {
     network_->Refresh();
     focusMark_->Follow();
-    timer_.Follow(demo_.Running(), demo_.IntervalMs(), !demo_.AnyTokenShown());
+    const bool idle = !timeline_->Replaying() && !demo_.AnyTokenShown();
+    timer_.Follow(timeline_->Ticking(), timeline_->IntervalMs(), idle);
 }
 
 void MainWindow::RunCommand(Command command) {
@@ -131,7 +170,13 @@ void MainWindow::RunCommand(Command command) {
             ToggleLessonPanel();
             break;
         default:
-            RunOnCore(demo_, command);
+            // Nothing moves in time, nor reaches the core, while a message waits for OK.
+            if (demo_.MessageOpen()) break;
+            if (RunInTime(*timeline_, command)) {
+                if (MovesInTime(command) || timeline_->LookingBack()) ShowMoveInTime();
+            } else if (RunOnCore(demo_, command)) {
+                StartNewFutureIfBack();
+            }
             break;
     }
     refresh();
@@ -168,11 +213,16 @@ void MainWindow::ToggleFit() {
 }
 
 void MainWindow::OpenMenu(QPoint globalPos) {
-    const MenuState state{demo_.Speed(), static_cast<int>(std::lround(zoom_.Factor() * 100)),
+    const int speed = timeline_->LookingBack() ? timeline_->ReplaySpeed() : demo_.Speed();
+    const MenuState state{speed, static_cast<int>(std::lround(zoom_.Factor() * 100)),
                           demo_.chkLearn().value != 0, demo_.chkForward().value != 0};
     const MenuActions actions{[this](Command command) { RunCommand(command); },
                               [this](int speed) {
-                                  demo_.SetSpeed(speed);
+                                  if (timeline_->LookingBack()) {
+                                      timeline_->SetReplaySpeed(speed);
+                                  } else {
+                                      demo_.SetSpeed(speed);
+                                  }
                                   refresh();
                               },
                               [this](int percent) { SetZoomFactor(percent / 100.0); }};

@@ -12,6 +12,7 @@
 
 #include "driver/demo.h"
 #include "driver/platform.h"
+#include "history/timeline.h"
 #include "log/lesson_log.h"
 #include "ui/scene/zoom.h"
 #include "ui/shell/keys.h"
@@ -47,11 +48,13 @@ public:
     const Zoom& zoom() const { return zoom_; }
     const LessonPanel& lessonPanel() const { return *panel_; }
     const LessonAnnouncer& announcer() const;
-    // The user actions and ticks run so far; the lesson log's lines carry it.
-    std::uint64_t moment() const { return moment_; }
-    // The logic's running state (Pause / Resume); the QTimer under it sleeps
+    // The moment shown; the lesson log's lines carry the moment they were written in.
+    std::uint64_t moment() const { return timeline_->Shown(); }
+    const history::Timeline& timeline() const { return *timeline_; }
+    // Whether the frames move: the logic's running state (Pause / Resume) at
+    // the present, a replay while looking back. The QTimer under it sleeps
     // besides while no frame is shown.
-    bool ticking() const { return demo_.Running(); }
+    bool ticking() const { return timeline_->Ticking(); }
     QTimer& tickTimer() { return timer_.Timer(); }
 
 public slots:
@@ -78,6 +81,11 @@ private:
     // The decisions of the action or tick just run: into the log, to the
     // screen reader, and into the descriptions of the elements they concern.
     void ShowLesson(bool afterUserAction);
+    // A user action on the core has just run: in the past, it starts a new
+    // future there, and the log says so.
+    void StartNewFutureIfBack();
+    // After a move in time: the panel shown, and the move said.
+    void ShowMoveInTime();
 
     // Declared before the core, which reports into it until the end.
     DecisionCollector decisions_;
@@ -86,7 +94,7 @@ private:
     FixedSeedRandom random_;
     Demo demo_;
     Zoom zoom_;
-    std::uint64_t moment_ = 0;
+    std::unique_ptr<history::Timeline> timeline_;
 
     std::unique_ptr<ControlColumn> controls_;
     std::unique_ptr<NetworkView> network_;
