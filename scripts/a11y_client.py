@@ -200,6 +200,27 @@ def main():
     print("-- tree after the round")
     dump(app)
 
+    print("== Back in time")
+    start = len(events)
+    press_keys(app, "ctrl+comma")
+    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
+                               "Back at tick" in e[2] for e in events[start:])),
+           "a move back in time is spoken")
+    timeline = find(app, lambda a: a.name == "Timeline" and
+                    a.getRole() == pyatspi.ROLE_SLIDER)
+    expect(timeline is not None, "the timeline is a slider named Timeline")
+    if timeline is not None:
+        value = timeline.queryValue()
+        print(f"   timeline value {value.currentValue} of {value.maximumValue}:",
+              timeline.description)
+        expect(wait(3, lambda: timeline.description.startswith("tick ") and
+                    " of " in timeline.description),
+               "the timeline's value reads tick N of M")
+    press_keys(app, "ctrl+End")
+    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
+                               "Back to now" in e[2] for e in events[start:])),
+           "the return to now is spoken")
+
     print(f"== {len(events)} events heard")
     for event in events:
         print("  ", *event)
