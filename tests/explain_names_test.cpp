@@ -71,9 +71,7 @@ TEST(BridgeWords, CostPairSaysOwnRootUnknownOrKnown) {
     EXPECT_EQ(CostPairName(bridge, 0), "Port A: this bridge is the root, cost 0");
     EXPECT_TRUE(Says(CostPairTip(bridge, 0), "takes itself for the root"));
 
-    const Packet root = RootFrame(1, 0, 1);
-    Packet copy = root;
-    HandIn(bridge, copy, 0);
+    HandIn(bridge, RootFrame(1, 0, 1), 0);
     EXPECT_EQ(CostPairName(bridge, 0), "Port A: cost to the root 1, best on this side 0");
     EXPECT_EQ(CostPairName(bridge, 1), "Port B: cost to the root not known yet");
     EXPECT_TRUE(Says(CostPairTip(bridge, 0), "root port"));
