@@ -43,5 +43,5 @@ for note in config["annotations"]:
 (root / ".reuse" / "dep5").write_text("\n".join(out))
 (root / "REUSE.toml").unlink()
 PY
-(cd "$copy" && reuse lint) || status=1
+(cd "$copy" && reuse --root . lint) || status=1
 exit "$status"
