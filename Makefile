@@ -33,11 +33,9 @@ bench:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@build/release/bench/core_bench --benchmark_min_time=0.5
 
-# A Debian package of the optimised build, in build/release/package.
-package:
-	@BRIDGING_EXTRA_PACKAGES="dpkg-dev file" scripts/install-deps.sh
-	@$(MAKE) --no-print-directory build PRESET=release
-	@cd build/release && cpack -G DEB -B package
+# The Debian package, built by dpkg-buildpackage from debian/, in build/package.
+package: deps
+	@JOBS=$(JOBS) scripts/build-package.sh
 
 # libFuzzer targets, built with clang in build/fuzz; each runs FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60
