@@ -5,31 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "driver/demo.h"
+#include "tests/fakes.h"
 
 namespace bridging::testing {
-
-struct RecordingMessage : ModalMessage {
-    std::vector<std::string> texts;
-    std::function<void()> whileOpen;
-    void ShowMessage(const std::string& text) override {
-        texts.push_back(text);
-        if (whileOpen) whileOpen();
-    }
-};
-
-// The scripted values, then the program's own generator, so that a test which
-// runs out of script (Renumber's cost loop, say) cannot loop for ever.
-struct ScriptedRandom : RandomSource {
-    std::vector<double> values;
-    std::size_t next = 0;
-    FixedSeedRandom afterScript;
-    double Next() override { return next < values.size() ? values[next++] : afterScript.Next(); }
-};
 
 class DemoTest : public ::testing::Test {
 protected:

@@ -21,19 +21,6 @@ using bridge_test::Sent;
 using bridge_test::SentBy;
 using Kind = DecisionKind;
 
-struct RecordingAccount : DecisionAccount {
-    std::vector<Decision> records;
-    std::vector<std::string> sentences;
-    void Record(const Decision& decision) override {
-        records.push_back(decision);
-        sentences.push_back(explain::Sentence(decision));
-    }
-    void Clear() {
-        records.clear();
-        sentences.clear();
-    }
-};
-
 std::vector<Kind> KindsOf(const std::vector<Decision>& records) {
     std::vector<Kind> kinds;
     for (const Decision& d : records) kinds.push_back(d.kind);
@@ -257,8 +244,8 @@ TEST_F(DemoAccount, OneFrameThroughOneBridgeInOrderWithItsTicks) {
     EXPECT_EQ(learns.index, 0);
     EXPECT_GT(learns.tick, sends.tick);
     EXPECT_EQ(account.records[3].tick, redAt);
-    EXPECT_EQ(account.sentences[1], "Bridge #1 learns A on port A (upper side).");
-    EXPECT_EQ(account.sentences[2],
+    EXPECT_EQ(explain::Sentence(account.records[1]), "Bridge #1 learns A on port A (upper side).");
+    EXPECT_EQ(explain::Sentence(account.records[2]),
               "Bridge #1 does not know C: floods the frame C:A out of port B.");
 }
 
