@@ -54,6 +54,7 @@ std::string FirstCharacters(const std::string& text, std::size_t count);
 struct ComboBoxState {
     std::string text;
     std::vector<std::string> list;
+    bool operator==(const ComboBoxState&) const = default;
 };
 
 // The tick's speeds, slowest first, as the time between ticks: a quarter, half,
