@@ -1,6 +1,6 @@
 // A started main window with fake platform parts: a message box that records
 // its texts (and can run something while it is "open") and a scripted random
-// sequence.
+// sequence; and the comparison of two simulations.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,9 +9,16 @@
 #include <vector>
 
 #include "driver/demo.h"
+#include "tests/consistency.h"
 #include "tests/fakes.h"
 
 namespace bridging::testing {
+
+// Two simulations equal, or where their descriptions differ.
+inline ::testing::AssertionResult Same(const Simulation& a, const Simulation& b) {
+    if (a == b) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << consistency::Difference(a, b);
+}
 
 class DemoTest : public ::testing::Test {
 protected:
