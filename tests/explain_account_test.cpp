@@ -9,6 +9,7 @@
 #include "bridge_test_support.h"
 #include "demo_fixture.h"
 #include "explain/sentences.h"
+#include "tests/session_actions.h"
 
 namespace bridging::testing {
 namespace {
@@ -305,38 +306,26 @@ TEST_F(DemoAccount, TicksCountOnlyWhileRunning) {
     EXPECT_EQ(demo.TickCount(), before + 1);
 }
 
-// The same seeded run of clicks and ticks with and without an account.
+// The same seeded run of clicks and ticks with and without an account: mostly
+// single ticks, the stations' and bridges' buttons, the switches, now and then
+// a command or a name typed.
 void SeededRun(Demo& demo, std::uint64_t seed) {
-    FixedSeedRandom choose(seed);
-    const std::vector<std::string> names = {"One Bridge",   "Two Bridges",  "Two Manual",
-                                            "Four Bridges", "Full Network", "Two"};
-    for (int step = 0; step < 20000; ++step) {
-        const int action = static_cast<int>(choose.Next() * 100);
-        const int which = static_cast<int>(choose.Next() * 6);
-        if (action < 70) {
-            demo.Timer1_Timer();
-        } else if (action < 78) {
-            demo.Computer1_btnKeys_Click(which);
-        } else if (action < 82) {
-            demo.Computer1_Command1_Click(which);
-        } else if (action < 88) {
-            demo.Bridge1_btnSpanTree_Click(which);
-        } else if (action < 91) {
-            demo.SetChkLearn(which % 2);
-        } else if (action < 94) {
-            demo.SetChkForward(which % 2);
-        } else if (action < 95) {
-            demo.btnPause_Click();
-        } else if (action < 96) {
-            demo.btnKill_Click();
-        } else if (action < 97) {
-            demo.btnCost_Click();
-        } else if (action < 98) {
-            demo.btnReset_Click();
-        } else {
-            demo.SetCombo1Text(names[static_cast<std::size_t>(which)]);
-        }
-    }
+    using session::UserAction;
+    const session::Mix mix = {{{UserAction::Ticks, 70},
+                               {UserAction::Send, 8},
+                               {UserAction::Letter, 4},
+                               {UserAction::RootButton, 6},
+                               {UserAction::Learning, 3},
+                               {UserAction::Forwarding, 3},
+                               {UserAction::Pause, 1},
+                               {UserAction::Kill, 1},
+                               {UserAction::Renumber, 1},
+                               {UserAction::Reset, 1},
+                               {UserAction::TypeScenario, 2}},
+                              1};
+    session::SeededNumbers numbers(seed);
+    for (int step = 0; step < 20000; ++step)
+        session::Apply(demo, session::Draw(numbers, demo, mix));
 }
 
 TEST(AccountIsSilent, SameStateWithAndWithoutAnAccount) {
