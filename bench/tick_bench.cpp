@@ -5,19 +5,17 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <deque>
+#include <cstddef>
 #include <string>
 
 #include "driver/demo.h"
-#include "explain/sentences.h"
+#include "tests/fakes.h"
 
 namespace {
 
 using namespace bridging;
-
-struct SilentMessage : ModalMessage {
-    void ShowMessage(const std::string&) override {}
-};
+using bridging::testing::LogAccount;
+using bridging::testing::SilentMessage;
 
 struct Window {
     SilentMessage message;
@@ -32,17 +30,8 @@ struct Window {
     }
 };
 
-// Keeps the last lines in words, as a lesson log would.
-struct LogAccount : DecisionAccount {
-    static constexpr std::size_t Lines = 5000;
-    std::deque<std::string> lines;
-    long records = 0;
-    void Record(const Decision& decision) override {
-        lines.push_back(explain::Sentence(decision));
-        if (lines.size() > Lines) lines.pop_front();
-        ++records;
-    }
-};
+// As many lines as the lesson log keeps in words.
+constexpr std::size_t LogLines = 5000;
 
 void KeepAccountIf(benchmark::State& state, Window& w, LogAccount& log) {
     if (state.range(0) != 0) w.demo.SetAccount(&log);
@@ -98,7 +87,7 @@ void FillPool(Demo& demo) {
 // the figure) so that every tick sees the same scene.
 void BM_TickFullPool(benchmark::State& state) {
     Window w("Full Network");
-    LogAccount log;
+    LogAccount log(LogLines);
     KeepAccountIf(state, w, log);
     FillPool(w.demo);
     std::array<Placement, PoolSize> start{};
@@ -118,7 +107,7 @@ BENCHMARK(BM_TickFullPool)->Arg(0)->Arg(1);
 // Station A sends to C; the tick runs until every copy is gone (47 ticks).
 void BM_OneBridgeRoad(benchmark::State& state) {
     Window w("One Bridge");
-    LogAccount log;
+    LogAccount log(LogLines);
     KeepAccountIf(state, w, log);
     w.demo.Computer1_Command1_Click(2);
     auto anyShown = [&] {
@@ -146,7 +135,7 @@ BENCHMARK(BM_OneBridgeRoad)->Arg(0)->Arg(1);
 // iteration is one tick.
 void BM_TwoBridgesStormTick(benchmark::State& state) {
     Window w("Two Bridges");
-    LogAccount log;
+    LogAccount log(LogLines);
     KeepAccountIf(state, w, log);
     w.demo.Computer1_Command1_Click(2);
     long shown = 0;

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool learnFirst = input.ConsumeBool();
 
     Bridge bridge;
-    std::size_t sent = 0;
+    BridgeEvents raised;
     bridge.SetBridgeNumber(Value(1));
     bridge.SetbForward(Value(true));
     if (learnFirst) {
@@ -71,9 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Packet frame;
         frame.SetDestination(Value(2));
         frame.SetSource(Value(1));
-        BridgeEvents raised;
         bridge.xPacketArrives(frame, 0, raised);
-        sent += raised.zBridgeTx.size();
     }
 
     bridge.zSetPortAString(textA);
@@ -89,10 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     frame.SetDestination(Value(input.ConsumeIntegralInRange<int>(1, 8)));
     frame.SetSource(Value(input.ConsumeIntegralInRange<int>(1, 8)));
     bridge.SetbLearn(Value(true));
-    BridgeEvents raised;
     bridge.xPacketArrives(frame, input.ConsumeBool() ? 0 : 1, raised);
-    sent += raised.zBridgeTx.size();
     CheckBridge(bridge);
-    FUZZ_CHECK(sent <= 2);
+    FUZZ_CHECK(raised.zBridgeTx.size() <= 2);
     return 0;
 }

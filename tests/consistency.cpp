@@ -3,6 +3,7 @@
 // fault in either side shows as a disagreement.
 #include "tests/consistency.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -299,14 +300,25 @@ std::ostream& operator<<(std::ostream& out, const LineFace& line) {
                << line.Visible << ' ';
 }
 
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
 }  // namespace
 
-std::string Describe(const Demo& demo) {
+std::string Describe(const Simulation& state) {
+    const Simulation::Controls& c = state.controls;
     std::ostringstream out;
-    out << '[' << demo.Combo1().text << "] " << demo.btnPause() << demo.btnKill() << demo.btnCost()
-        << demo.btnReset() << demo.chkLearn().value << demo.chkForward().value << ' '
-        << demo.DebugNote() << demo.iSelectedStation() << ',' << demo.iScenario() << '\n';
-    for (const Bridge& bridge : demo.Bridge1) {
+    out << '[' << c.Combo1.text << "] " << c.Combo1.list.size() << ' ' << c.btnPause << c.btnKill
+        << c.btnCost << c.btnReset << c.chkLearn.value << c.chkForward.value << ' ' << c.DebugNote
+        << state.selectedStation << ',' << state.scenario << ", tick " << state.tickCount
+        << ", speed " << state.speed << ", running " << state.running << ", colours";
+    for (const ColourCode colour : state.colours) out << ' ' << colour;
+    out << '\n';
+    for (const Bridge& bridge : state.Bridge1) {
         const BridgeFace& face = bridge.Face();
         out << bridge.place << bridge.BridgeNumber() << ',' << bridge.PortACost() << ','
             << bridge.PortBCost() << ',' << bridge.TotalCostThroughPortA() << ','
@@ -319,16 +331,34 @@ std::string Describe(const Demo& demo) {
             << face.lblPort0Cost << face.lblName << face.btnSpanTree << face.lblPortB
             << face.lblBestRealB << face.lblPort1Cost << '\n';
     }
-    for (const Computer& station : demo.Computer1) {
+    for (const Computer& station : state.Computer1) {
         out << station.place << station.Number() << ' ' << station.Command1() << station.btnKeys()
             << station.OwnPacket();
     }
-    for (const Packet& token : demo.Packet1) out << token;
+    for (const Packet& token : state.Packet1) out << token;
     for (int k = 0; k < LineCount; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        out << demo.lneNetA[i] << demo.Line1[i] << demo.shpRT[i].place << demo.shpLT[i].place
+        out << state.lneNetA[i] << state.Line1[i] << state.shpRT[i].place << state.shpLT[i].place
             << '\n';
     }
+    return out.str();
+}
+
+std::string Difference(const Simulation& a, const Simulation& b) {
+    if (a == b) return {};
+    const std::vector<std::string> linesA = Lines(Describe(a));
+    const std::vector<std::string> linesB = Lines(Describe(b));
+    constexpr int MostLines = 8;
+    std::ostringstream out;
+    int shown = 0;
+    for (std::size_t i = 0; i < std::max(linesA.size(), linesB.size()) && shown < MostLines; ++i) {
+        const std::string lineA = i < linesA.size() ? linesA[i] : std::string();
+        const std::string lineB = i < linesB.size() ? linesB[i] : std::string();
+        if (lineA == lineB) continue;
+        out << "line " << i + 1 << ":\n  " << lineA << "\n  " << lineB << '\n';
+        ++shown;
+    }
+    if (shown == 0) out << "the simulations differ in something their descriptions leave out";
     return out.str();
 }
 

@@ -18,8 +18,12 @@ namespace bridging::consistency {
 // inside one (a message box that is open is itself reported).
 std::vector<std::string> Inconsistencies(const Demo& demo, bool timerRunning);
 
-// Everything the window shows and the state behind it, as one text: two calls
-// give equal texts exactly when nothing observable changed in between.
-std::string Describe(const Demo& demo);
+// Everything the window shows and the state behind it, as text, a line for the
+// controls, each bridge, the stations, the tokens and each line of the network.
+std::string Describe(const Simulation& state);
+
+// Empty when the two simulations are equal; otherwise the lines of their
+// descriptions that differ, to say where.
+std::string Difference(const Simulation& a, const Simulation& b);
 
 }  // namespace bridging::consistency

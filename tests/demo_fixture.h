@@ -1,35 +1,24 @@
 // A started main window with fake platform parts: a message box that records
 // its texts (and can run something while it is "open") and a scripted random
-// sequence.
+// sequence; and the comparison of two simulations.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "driver/demo.h"
+#include "tests/consistency.h"
+#include "tests/fakes.h"
 
 namespace bridging::testing {
 
-struct RecordingMessage : ModalMessage {
-    std::vector<std::string> texts;
-    std::function<void()> whileOpen;
-    void ShowMessage(const std::string& text) override {
-        texts.push_back(text);
-        if (whileOpen) whileOpen();
-    }
-};
-
-// The scripted values, then the program's own generator, so that a test which
-// runs out of script (Renumber's cost loop, say) cannot loop for ever.
-struct ScriptedRandom : RandomSource {
-    std::vector<double> values;
-    std::size_t next = 0;
-    FixedSeedRandom afterScript;
-    double Next() override { return next < values.size() ? values[next++] : afterScript.Next(); }
-};
+// Two simulations equal, or where their descriptions differ.
+inline ::testing::AssertionResult Same(const Simulation& a, const Simulation& b) {
+    if (a == b) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << consistency::Difference(a, b);
+}
 
 class DemoTest : public ::testing::Test {
 protected:

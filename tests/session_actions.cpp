@@ -1,0 +1,298 @@
+// Drawing a user's action from numbers and performing it on the window's logic.
+// Only the drawing looks at the window, and only to choose as a user would:
+// the elements it shows, the text its list holds.
+#include "tests/session_actions.h"
+
+#include <algorithm>
+#include <array>
+
+namespace bridging::session {
+
+namespace {
+
+// Pieces typed into the middle of the text.
+const std::array<const char*, 9> Pieces = {
+    " ", "e", "Bridge", "s", "Two ", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x8C\x89", "\t",
+};
+constexpr std::size_t LongestRoughPiece = 24;
+constexpr int ScenarioCount = 5;
+
+// One in `n`.
+bool Now(NumberSource& numbers, int n) { return numbers.Between(1, n) == 1; }
+
+template <typename List>
+const auto& AnyOf(NumberSource& numbers, const List& list) {
+    return list[static_cast<std::size_t>(numbers.Between(0, static_cast<int>(list.size()) - 1))];
+}
+
+// Mostly an element the window shows; now and then any index at all, shown or
+// hidden or none, as a call from code could name.
+template <typename Elements>
+int Pressed(NumberSource& numbers, const Elements& elements) {
+    const int count = static_cast<int>(elements.size());
+    if (Now(numbers, 20)) return numbers.Between(-1, count);
+    std::vector<int> shown;
+    for (int k = 0; k < count; ++k) {
+        if (elements[static_cast<std::size_t>(k)].place.Visible) shown.push_back(k);
+    }
+    return shown.empty() ? -1 : AnyOf(numbers, shown);
+}
+
+// Mostly a click that turns the box over; now and then any value near its two.
+int BoxValue(NumberSource& numbers, int current) {
+    return Now(numbers, 4) ? numbers.Between(-1, 2) : 1 - current;
+}
+
+// A piece typed in or a few characters deleted, at a character boundary; now
+// and then rough: any bytes, at any byte, even inside a character.
+std::string Edited(NumberSource& numbers, const std::string& text) {
+    std::vector<std::size_t> boundaries;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            boundaries.push_back(i);
+    }
+    const bool rough = Now(numbers, 4);
+    const bool insert = numbers.Between(0, 1) == 0;
+    std::string edited = text;
+    if (rough) {
+        const auto at = static_cast<std::size_t>(numbers.Between(0, static_cast<int>(text.size())));
+        if (insert) {
+            edited.insert(at, numbers.Bytes(LongestRoughPiece));
+        } else {
+            edited.erase(at, static_cast<std::size_t>(numbers.Between(1, 8)));
+        }
+        return edited;
+    }
+    const auto at =
+        static_cast<std::size_t>(numbers.Between(0, static_cast<int>(boundaries.size()) - 1));
+    if (insert) {
+        edited.insert(boundaries[at], AnyOf(numbers, Pieces));
+    } else {
+        const std::size_t last =
+            std::min(boundaries.size() - 1, at + static_cast<std::size_t>(numbers.Between(1, 3)));
+        edited.erase(boundaries[at], boundaries[last] - boundaries[at]);
+    }
+    return edited;
+}
+
+// Far longer than the field holds: a name, or now and then any bytes, again and again.
+std::string Paste(NumberSource& numbers, std::size_t length) {
+    std::string piece =
+        Now(numbers, 4) ? numbers.Bytes(LongestRoughPiece) : AnyOf(numbers, TypedNames());
+    if (piece.empty()) piece = "x";
+    std::string paste;
+    while (paste.size() < length) paste += piece;
+    return paste;
+}
+
+}  // namespace
+
+const char* NameOf(UserAction action) {
+    switch (action) {
+        case UserAction::Ticks:
+            return "ticks";
+        case UserAction::Send:
+            return "Send";
+        case UserAction::Letter:
+            return "letter";
+        case UserAction::RootButton:
+            return "root button";
+        case UserAction::Learning:
+            return "Learning";
+        case UserAction::Forwarding:
+            return "Forwarding";
+        case UserAction::Pause:
+            return "Pause";
+        case UserAction::Kill:
+            return "Kill";
+        case UserAction::Renumber:
+            return "Renumber";
+        case UserAction::Reset:
+            return "Reset";
+        case UserAction::PickScenario:
+            return "scenario picked";
+        case UserAction::TypeScenario:
+            return "scenario typed";
+        case UserAction::EditScenario:
+            return "scenario edited";
+        case UserAction::PasteScenario:
+            return "scenario pasted";
+        case UserAction::Step:
+            return "Step";
+        case UserAction::Faster:
+            return "Faster";
+        case UserAction::Slower:
+            return "Slower";
+    }
+    return "?";
+}
+
+std::string NumberSource::Bytes(std::size_t most) {
+    std::string bytes(static_cast<std::size_t>(Between(0, static_cast<int>(most))), '\0');
+    for (char& byte : bytes) byte = static_cast<char>(Between(0, 255));
+    return bytes;
+}
+
+int SeededNumbers::Between(int lo, int hi) {
+    if (lo >= hi) return lo;
+    const auto span = static_cast<std::int64_t>(hi) - lo + 1;
+    const auto pick = static_cast<std::int64_t>(random_.Next() * static_cast<double>(span));
+    return static_cast<int>(lo + std::min(span - 1, pick));
+}
+
+std::vector<Weight> EveryActionEvenly() {
+    std::vector<Weight> weights;
+    for (int k = 0; k < UserActionCount; ++k) weights.push_back({static_cast<UserAction>(k), 1});
+    return weights;
+}
+
+const std::vector<std::string>& TypedNames() {
+    static const std::vector<std::string> names = {
+        "One Bridge",
+        "Two Bridges",
+        "Two Manual",
+        "Four Bridges",
+        "Full Network",
+        "one bridge",
+        "Two",
+        "Full Netw",
+        "Four Bridges ",
+        "",
+        "Zwei Br\xC3\xBC"
+        "cken",
+        "\xE7\xBD\x91\xE7\xBB\x9C",
+        "\xF0\x9F\x8C\x89 One Bridge",
+    };
+    return names;
+}
+
+UserAction DrawKind(NumberSource& numbers, const Mix& mix) {
+    int total = 0;
+    for (const Weight& w : mix.weights) total += w.weight;
+    int pick = numbers.Between(0, total - 1);
+    for (const Weight& w : mix.weights) {
+        if (pick < w.weight) return w.action;
+        pick -= w.weight;
+    }
+    return UserAction::Ticks;
+}
+
+Action Draw(UserAction kind, NumberSource& numbers, const Demo& demo, const Mix& mix) {
+    Action action{kind, 0, {}};
+    switch (kind) {
+        case UserAction::Ticks:
+            // A paused window is resumed sooner or later.
+            if (!demo.Running() && Now(numbers, 20)) return {UserAction::Pause, 0, {}};
+            action.number = numbers.Between(1, mix.mostTicks);
+            break;
+        case UserAction::Send:
+        case UserAction::Letter:
+            action.number = Pressed(numbers, demo.Computer1);
+            break;
+        case UserAction::RootButton:
+            action.number = Pressed(numbers, demo.Bridge1);
+            break;
+        case UserAction::Learning:
+            action.number = BoxValue(numbers, demo.chkLearn().value);
+            break;
+        case UserAction::Forwarding:
+            action.number = BoxValue(numbers, demo.chkForward().value);
+            break;
+        case UserAction::PickScenario:
+            action.number = Now(numbers, 10) ? numbers.Between(-1, ScenarioCount)
+                                             : numbers.Between(0, ScenarioCount - 1);
+            break;
+        case UserAction::TypeScenario:
+            action.text = AnyOf(numbers, TypedNames());
+            break;
+        case UserAction::EditScenario:
+            action.text = Edited(numbers, demo.Combo1().text);
+            break;
+        case UserAction::PasteScenario:
+            action.text = Paste(numbers, mix.pasteBytes);
+            break;
+        case UserAction::Pause:
+        case UserAction::Kill:
+        case UserAction::Renumber:
+        case UserAction::Reset:
+        case UserAction::Step:
+        case UserAction::Faster:
+        case UserAction::Slower:
+            break;
+    }
+    return action;
+}
+
+Action Draw(NumberSource& numbers, const Demo& demo, const Mix& mix) {
+    return Draw(DrawKind(numbers, mix), numbers, demo, mix);
+}
+
+void Apply(Demo& demo, const Action& action, const std::function<void()>& afterEachKey) {
+    const int k = action.number;
+    switch (action.kind) {
+        case UserAction::Ticks:
+            for (int t = 0; t < k; ++t) demo.Timer1_Timer();
+            break;
+        case UserAction::Send:
+            demo.Computer1_btnKeys_Click(k);
+            break;
+        case UserAction::Letter:
+            demo.Computer1_Command1_Click(k);
+            break;
+        case UserAction::RootButton:
+            demo.Bridge1_btnSpanTree_Click(k);
+            break;
+        case UserAction::Learning:
+            demo.SetChkLearn(k);
+            break;
+        case UserAction::Forwarding:
+            demo.SetChkForward(k);
+            break;
+        case UserAction::Pause:
+            demo.btnPause_Click();
+            break;
+        case UserAction::Kill:
+            demo.btnKill_Click();
+            break;
+        case UserAction::Renumber:
+            demo.btnCost_Click();
+            break;
+        case UserAction::Reset:
+            demo.btnReset_Click();
+            break;
+        case UserAction::PickScenario:
+            demo.PickCombo1(k);
+            break;
+        case UserAction::TypeScenario: {
+            // Typing rebuilds on every change of the text: clear it, then one
+            // whole character at a time, whatever its length in bytes.
+            const std::string& name = action.text;
+            if (!demo.Combo1().text.empty()) {
+                demo.SetCombo1Text("");
+                if (afterEachKey) afterEachKey();
+            }
+            for (std::size_t n = 1; n <= name.size(); ++n) {
+                if (n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80)
+                    continue;
+                demo.SetCombo1Text(name.substr(0, n));
+                if (afterEachKey) afterEachKey();
+            }
+            break;
+        }
+        case UserAction::EditScenario:
+        case UserAction::PasteScenario:
+            demo.SetCombo1Text(action.text);
+            break;
+        case UserAction::Step:
+            demo.Step();
+            break;
+        case UserAction::Faster:
+            demo.Faster();
+            break;
+        case UserAction::Slower:
+            demo.Slower();
+            break;
+    }
+}
+
+}  // namespace bridging::session
