@@ -61,6 +61,7 @@ struct FrameFacts {
     std::int16_t destination = 0;
     std::int16_t cost = 0;
     double sender = 0;  // the sending bridge's number, for a spanning-tree frame
+    bool operator==(const FrameFacts&) const = default;
 };
 
 struct Decision {
@@ -81,6 +82,7 @@ struct Decision {
     bool wasBlocked = false;  // for an adopted root: the bridge left Blocked
     bool on = false;
     std::string text;
+    bool operator==(const Decision&) const = default;
 };
 
 }  // namespace bridging

@@ -1,0 +1,27 @@
+// What the next tick will decide, found without changing anything: the tick
+// is run on a copy of the simulation, with a silent message box and an
+// account that keeps every record, arrivals at the bridges included.
+#pragma once
+
+#include <vector>
+
+#include "common/decision.h"
+#include "driver/demo.h"
+
+namespace bridging::predict {
+
+// One frame reaching a bridge, and what that bridge decides about it.
+struct Arrival {
+    Decision receives;  // DecisionKind::Receives: which bridge, which port, which frame
+    std::vector<Decision> decisions;
+};
+
+struct NextTick {
+    std::vector<Arrival> arrivals;  // in the order the tick meets them
+    std::vector<Decision> records;  // every record of the tick, in order, arrivals left out
+};
+
+// The next tick as NextTick() or Step would run it, whatever the running state.
+NextTick LookAhead(const Simulation& state);
+
+}  // namespace bridging::predict
