@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The project's commands. PRESET picks a CMake preset: dev (default), ci,
 # sanitize or release.
 PRESET ?= dev

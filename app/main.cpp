@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's entry: the application, its one window, and the event loop.
 #include <QApplication>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What keeping the past costs: a moment kept after each tick of a storm, the
 // bytes the last moments take, and bringing back one moment or one far back.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one tick costs with a full pool in the largest network, and what one
 // frame's whole road through "One Bridge" costs, tick by tick; each also with
 // the account of decisions kept (argument 1) or not (0), and a broadcast storm,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bridge's creation, its properties and their side effects, the text form of
 // its learning tables (both ways) and the labels of its face.
 #include "bridge/bridge.h"

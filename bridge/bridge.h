@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two-port bridge: its state and properties, its learning tables and their
 // text form, its face, frame handling (learning, filtering, flooding) and the
 // small spanning-tree exchange. Port A is the upper side, port B the lower.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A frame's arrival and the data-frame path: learning where the source station
 // lies, then filtering a frame whose destination is on its own side and sending
 // every other one out of the other port, when that port is forwarding.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small spanning-tree exchange: originating a frame out of both ports, and
 // taking in a neighbour's frame to elect the root, learn the path costs and block
 // a bridge that no loop-free path to the root needs.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the program's desktop entry, AppStream metainfo, icon and manual page
 # beside it. The Debian package is built from these rules by debian/ (`make
 # package`).

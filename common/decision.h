@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A plain record of one decision the core takes: what happened, where, and the
 // frame fields and numbers that decided it. Elements fill in what they know and
 // raise it to their container, which adds its own index for them and the tick.

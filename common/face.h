@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plain records of what the components show: labels, buttons, boxes, lines and the
 // place a host gives a component. The window's binding draws these as they stand;
 // the core keeps them current. Positions are twips, colours 0x00BBGGRR.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Conversions of the loosely typed value. Number text is formed and read with
 // std::to_chars / std::from_chars so that the user's locale never changes the
 // decimal point (the window's toolkit sets the process locale).

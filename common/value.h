@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The loosely typed value that every component property setter takes, and the
 // conversions the components apply to it (text form, leading number, rounding).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's side of the account of decisions: the records of its own
 // decisions, and the stamp of the tick on every record, its elements' included.
 #include "driver/demo.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the main window's logic hands the records of its decisions: a small
 // interface that a log, a screen-reader feed or a test implements.
 #pragma once

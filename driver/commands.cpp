@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The control panel's commands: pause and resume, the speed, Kill, Renumber, and the
 // Learning and Forwarding switches that act on all six bridges at once.
 #include <algorithm>

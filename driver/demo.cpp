@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's design values, the binding of its elements' events, its
 // start-up and the handlers that rebuild the network (scenario list, Reset).
 #include "driver/demo.h"

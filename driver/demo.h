@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's logic: its elements and fixed controls, start-up and the
 // scenario builder, the tick, the packet dispatcher and the control-panel
 // commands. Toolkit-free: the window's binding draws this state and turns clicks

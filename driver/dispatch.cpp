@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The packet dispatcher: the one place where a token is taken from the pool,
 // filled with a frame, given its direction and put at its starting point; and
 // the handlers of the stations' and bridges' events that call it.

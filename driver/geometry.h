@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where a launched token starts relative to the line, bridge or station it
 // leaves, and the tolerances by which the tick sees it arrive somewhere. The
 // two belong together: a token starts at the offsets the arrival tests expect.

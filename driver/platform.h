@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the main window's logic needs from the platform, as small interfaces that
 // the window's binding implements and the tests fake. The timer is not among
 // them: the window's timer follows the simulation's running state and speed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scenario builder: it lays the window's fixed elements out as one of the
 // five example networks. The network is nothing but these positions and
 // visibilities; the tick and the dispatcher read them back.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The timer's tick: every shown token moves one step and is tested against the
 // scene, in index order. All tests are made in single precision on the
 // position after the move, with the token's centre height = Top + Height / 2.

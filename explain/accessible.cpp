@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Accessible names: short, stating the part and what it shows, so that a
 // change of state is a change of name a screen reader can announce.
 #include "explain/accessible.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The names a screen reader speaks for the parts of the window that only show
 // state: each says what the part is and what it shows now.
 #pragma once

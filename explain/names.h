@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the explanations name things: the way the window labels them, so that a
 // sentence and the picture beside it use the same words.
 #pragma once

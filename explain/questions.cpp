@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The words of the questions, their feedback and the stops, naming things as
 // the window and the log do.
 #include "explain/questions.h"

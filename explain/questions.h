@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The words of predict mode: the question asked before a bridge decides about
 // a frame, its answers, what the class hears after answering, the score and the
 // line of a stop before a tick.

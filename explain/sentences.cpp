@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One function per kind of decision, each turning a record into a sentence,
 // and the table that picks between them.
 #include "explain/sentences.h"

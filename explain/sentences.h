@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The account of decisions in words: one English sentence per record, naming
 // things as the window shows them.
 #pragma once

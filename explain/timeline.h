@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The words of going back in time: where the window stands in the kept past,
 // what a move in time brings, and what a line of the log offers.
 #pragma once

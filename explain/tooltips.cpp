@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tooltip texts: a few plain sentences on what a part of the window shows now
 // and why, with the numbers it shows.
 #include "explain/tooltips.h"

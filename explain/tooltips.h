@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The texts shown when the pointer rests on a part of the window, computed from
 // the core's state at that moment. The same texts serve as accessible descriptions.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A failed property of a fuzz target: print what broke and abort, which libFuzzer
 // reports as a crash and saves the input that caused it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the text form of a bridge's learning tables: arbitrary text for both
 // ports on a numbered bridge with forwarding on. The tables may hold only empty
 // positions or the numbers a single character can give, and neither the tables'

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes whole user sessions on the main window's logic: the input is read as a
 // sequence of user actions and timer ticks (every command and check box, the
 // stations' and bridges' buttons, typing, editing, pasting and picking in the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the loosely typed value's conversions with arbitrary text and numbers:
 // nothing but the two conversion errors may escape, the leading-number reader, the
 // direct reader and the integer conversions agree with each other, and a number

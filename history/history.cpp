@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeping moments, bringing them back from the keyframe before them, and
 // forgetting the oldest ones within the limits.
 #include "history/history.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulation's past: the state after every tick and every user action since
 // the oldest moment kept, each brought back exactly on demand. Most moments are
 // ticks, which the state before them explains, so only every so many ticks and

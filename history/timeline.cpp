@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moving the demo through its kept moments: going back and forth, replaying,
 // and giving up the later moments when the past is changed.
 #include "history/timeline.h"

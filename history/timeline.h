@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's way through the simulation's time: it keeps a moment after every
 // live tick and user action, puts a past moment back on demand, replays the
 // kept moments, and starts a new future when the user acts in the past.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Collecting, merging and keeping the lesson log's lines.
 #include "log/lesson_log.h"
 

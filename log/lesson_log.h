@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson log: the records of one user action or tick collected as the
 // core reports them, merged where a storm repeats itself, and the last lines
 // kept with the tick and the moment they were written in, for the lesson panel

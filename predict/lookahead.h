@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the next tick will decide, found without changing anything: the tick
 // is run on a copy of the simulation, with a silent message box and an
 // account that keeps every record, arrivals at the bridges included.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which arrivals are asked about, the score of the answers, and the stops.
 #include "predict/predictor.h"
 

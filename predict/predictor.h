@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Predict mode's state for one run of the window: whether it is on, what it
 // asks about, the questions due before the next tick, the score of first
 // tries, and the stops before a tick that ask nothing. The window asks it

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The answers a question offers: the outcomes a bridge can reach with this
 // frame at this moment, in a fixed order, the wrong ones those a student could
 // believe from the picture.

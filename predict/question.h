@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question asked before a bridge decides about a frame it is about to
 // receive: the bridge's own possible outcomes as answers, exactly one of them
 // what the look-ahead says will happen, and what the log will give as the reason.

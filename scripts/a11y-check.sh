@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the window as a screen reader meets it: starts the program under a
 # virtual display with a session bus and the accessibility bus, drives a frame
 # through "One Bridge" and a spanning-tree round through "Two Bridges" over the

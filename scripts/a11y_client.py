@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives the running window through the accessibility bus as a screen reader
 would, prints the tree and the events heard, and fails when a name or an event
 a listener needs is missing. Run by scripts/a11y-check.sh."""

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates what desktops and software centres read about the program: the
 # desktop entry and the AppStream metainfo that the package installs.
 #

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with clang in build/fuzz (the main gcc builds are
 # untouched) and runs each for FUZZ_SECONDS seconds, starting from the seeds in
 # fuzz/seeds and keeping what it finds in build/fuzz/corpus. A crash stops the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that building, testing and running need, and only
 # those that are missing. Runs apt-get directly as root, through sudo otherwise.
 set -euo pipefail

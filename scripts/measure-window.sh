@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures the program from outside, on a virtual X server, against bare Qt
 # windows of the same size and caption (tools/bare_window.cpp): the time from
 # start to the window being mapped, peak memory, CPU over a stretch with no

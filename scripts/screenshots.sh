@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Screenshots of the real window under Xvfb, one per built-in network, into
 # docs/screenshots/. Each network is chosen by typing its name into the scenario
 # list; then learning and forwarding are switched on, station C is made the

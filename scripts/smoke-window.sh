@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Smoke test of the real window: the sanitizer build of the program on a virtual
 # X server, driven for a while by random clicks over its controls and elements,
 # key presses, pastes and typing into the scenario list, and answers to its

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Static checks: clang-format over every tracked header and source file (nothing is
 # rewritten, a difference fails), then clang-tidy with the checks of .clang-tidy over
 # every tracked source file, using the compile commands of the build dir

@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A small X client for the window smoke test: it drives the program's window
 like a restless user and speaks the window manager's part where none runs.
 

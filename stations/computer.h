@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer station: a letter button that makes it the destination of new
 // frames, a Send button that asks the host to send a frame from it, and the red
 // mark of a frame that has arrived for it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The packet token's setters and the refresh that keeps its label and body
 // colour in step with the addressing fields.
 #include "stations/packet.h"

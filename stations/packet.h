@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The packet token: one frame's record and its moving picture. Hosts move it by
 // its placement and read or write the frame only through these properties.
 #pragma once

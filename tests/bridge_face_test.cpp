@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bridge's properties, the text form of its tables and what its face shows
 // after creation, numbering, costs, switches and presets.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Data frames through the bridge: what it learns, what it filters, and which
 // sends it asks its container for.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spanning-tree exchange: the frames a bridge originates, and how a received
 // frame moves its root, costs, cost labels and port states.
 #include <gtest/gtest.h>

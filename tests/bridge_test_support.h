@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers for the bridge's tests: frames built as stations and bridges build
 // them, snapshots of the face and costs, and the bridge's calls with what they
 // raise kept, as the main window takes it up.

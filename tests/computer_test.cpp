@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The computer station: its letter button by number, the mark of a received
 // frame, and the frames and events its buttons produce.
 #include <gtest/gtest.h>

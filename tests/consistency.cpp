@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each check derives what a face should show from the state behind it, written
 // afresh here rather than through the components' own formatting, so that a
 // fault in either side shows as a disagreement.

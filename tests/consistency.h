@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The checks of a consistent window, shared by the long soak run and the fuzz
 // target over user sessions: what every label, caption and token shows agrees
 // with the numbers behind it, and the bridges' tables and the frame pool keep

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The control panel: Kill, Renumber with a scripted random sequence, and the
 // Learning and Forwarding switches.
 #include <algorithm>

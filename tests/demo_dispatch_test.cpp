@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dispatcher: pool order and exhaustion, where a launched token starts,
 // what a copy keeps, the two messages and what happens around them.
 #include "tests/demo_fixture.h"

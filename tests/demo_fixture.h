@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A started main window with fake platform parts: a message box that records
 // its texts (and can run something while it is "open") and a scripted random
 // sequence; and the comparison of two simulations.

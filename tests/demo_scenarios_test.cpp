@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up, the layout of each of the five networks, and the scenario list's
 // handling of picks, typed text and Reset.
 #include <set>

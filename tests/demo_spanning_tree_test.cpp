@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spanning-tree exchange as the window carries it: a round in "Two
 // Bridges" that ends the loop, and in every network, whatever the order of the
 // root buttons, the forwarding bridges end up as a tree over the segments.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stepping one tick at a time while paused, and the tick's four speeds.
 #include <algorithm>
 #include <string>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tick: the worked road of one frame through "One Bridge" tick by tick,
 // re-entry of tokens launched during a tick, pausing, and tokens that have
 // left the drawing.

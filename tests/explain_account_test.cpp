@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The account of decisions: each decision reported as what it was and not as
 // its neighbour, the words for every kind, and an account that changes nothing.
 #include <gtest/gtest.h>

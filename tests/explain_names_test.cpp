@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tooltip texts and accessible names follow the state they describe: each
 // is checked before and after the change that should alter it.
 #include <gtest/gtest.h>

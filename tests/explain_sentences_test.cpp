@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The words for every kind of decision, from records as the core fills them.
 #include <gtest/gtest.h>
 

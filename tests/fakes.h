@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The platform's parts as the tests, the fuzz targets and the benchmarks fake
 // them: message boxes that record or say nothing, a scripted random sequence,
 // and accounts that keep the records or their words. Toolkit-free and without a

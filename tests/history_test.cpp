@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The kept past: over seeded sessions, every moment comes back exactly, going
 // forward returns to the present, acting in the past gives up the later
 // moments, the limits hold, and the random numbers go on from where they stood.

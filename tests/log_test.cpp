@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson log without a window: every line keeps the moment that wrote it,
 // the log keeps the newest lines in order, and the follow filter keeps one
 // element's lines, over sessions of random actions and ticks on the core.

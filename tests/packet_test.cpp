@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The packet token: its fields, their conversions, and the label and body colour
 // that follow the addressing fields.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Predict, then watch: over seeded sessions the look-ahead changes nothing and
 // foresees exactly what the next tick records, and every question has one
 // right answer among three or four, the decision that then happens.

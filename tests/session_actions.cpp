@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing a user's action from numbers and performing it on the window's logic.
 // Only the drawing looks at the window, and only to choose as a user would:
 // the elements it shows, the text its list holds.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A user's actions on the main window's logic as values: what a user can do,
 // drawn from a source of numbers (a seeded generator, or a fuzzer's bytes) and
 // performed on a Demo. The long soak, the session fuzz target and the seeded

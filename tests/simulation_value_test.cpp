@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The simulation as a value, over random seeded sessions: a window made from a
 // copy of another's state, with a copy of its random source, goes on exactly as
 // the original does and shows the same messages; whatever the copy does alone

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long seeded run of the main window's logic: random user actions (every
 // command and switch, scenarios picked, typed, edited and pasted, letters, Send
 // and root buttons, now and then of hidden elements, stepping and the speed)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The loosely typed value's conversions: text form, leading number, rounding,
 // integer ranges and the station's direct conversion.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A Qt window with the program's size and caption and nothing of the program in
 // it: the floor that scripts/measure-window.sh compares the program against.
 //

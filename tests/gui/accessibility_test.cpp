@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the real window and hears change: the shown
 // frames as children of the window, names that follow the core's state, and
 // accessible actions that reach the core.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard's commands, the context menu, zoom, the focus mark and the
 // destination's checked state, driven through the real window.
 #include <QAccessible>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson panel, its log and the tooltips, driven through the real window.
 #include <QHelpEvent>
 #include <QPlainTextEdit>

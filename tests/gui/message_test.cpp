@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dispatcher's "Run Out of Packets" as a real message box: the text and OK
 // only, in the window's font, the application's name as title, no tick while it
 // is open, and Kill after it.

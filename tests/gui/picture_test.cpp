@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The grabbed window shows the network's elements with their design colours at
 // the pixels that the layout gives them (twips / 15).
 #include <QComboBox>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Going back in the real window: the keys of time on a paused window, a click
 // on a log line, a new future started in the past, and the timeline's words.
 #include <QAccessible>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window driven through its real widgets: start-up, a frame through the
 // bridge, pausing, the scenario list, keyboard use and accessible names.
 #include <QApplication>

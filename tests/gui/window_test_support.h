@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared helpers of the window's tests: finding the real widgets by name,
 // driving ticks, reading pixels, and answering the dispatcher's message boxes.
 #pragma once

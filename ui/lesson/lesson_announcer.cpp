@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An accessible interface of its own, not a widget's: a hidden widget's
 // interface reports itself invisible, and screen readers pass over its events.
 #include "ui/lesson/lesson_announcer.h"

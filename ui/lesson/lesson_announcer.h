@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson's events for a screen reader while the lesson panel is hidden: an
 // accessible text that lives as long as the window, whatever is shown, and
 // reports each line added to it as a text insertion.

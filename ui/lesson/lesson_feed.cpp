@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the panel's facts from the core, and handing each new line to the
 // log, the screen reader and the parts' descriptions.
 #include "ui/lesson/lesson_feed.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window tells after each user action or tick: the decisions just
 // reported go into the lesson log, to a screen reader, and into the accessible
 // descriptions of the parts they concern; the lesson panel's *now* and its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Building the lesson panel's widgets in design units, so that they follow the
 // zoom with the rest of the window, and showing the log's lines in them.
 #include "ui/lesson/lesson_panel.h"

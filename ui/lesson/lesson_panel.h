@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson panel beside the drawing: what the window is doing now, the step
 // and speed commands, and the lesson log with its filter, Copy and Clear.
 // Hidden at start-up; the window shows it with F2.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The timeline's widgets, and the marks painted under the slider's groove.
 #include "ui/lesson/timeline_view.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson panel's timeline: where the window stands in the kept past, and
 // a slider from the oldest moment kept to now, with marks at the moments that
 // matter (a frame reaching its station, a block, a new root, a message).

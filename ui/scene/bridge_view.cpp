@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing of a bridge's face at its design positions (twips inside the bridge).
 #include "ui/scene/bridge_view.h"
 

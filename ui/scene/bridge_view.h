@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The face of one bridge: its body, separator lines and port arrows painted,
 // its labels and its spanning-tree root button as widgets, all read from the
 // bridge's state.

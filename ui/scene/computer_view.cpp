@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing of a station's face at its design positions (twips inside the station).
 // The station's own area is left unpainted: it is the window's face colour anyway,
 // and so the segment that runs through the lower part of that area stays in view.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The face of one station: the dark red frame and the drop line painted, the
 // letter and Send buttons as widgets, all read from the station's state.
 #pragma once

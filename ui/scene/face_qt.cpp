@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colour and text conversion, and applying faces to Qt widgets.
 #include "ui/scene/face_qt.h"
 

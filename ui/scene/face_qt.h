@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the core's faces meet Qt's: 0x00BBGGRR codes become QColors, text
 // becomes QString, and the faces' labels, buttons and boxes are put on Qt
 // widgets and painters, at the window's zoom (ui/scene/zoom.h). No other file

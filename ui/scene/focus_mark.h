@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A thick frame around the focused control, so that a class can follow the
 // keyboard from the back of the room. It appears once the keyboard is used and
 // goes when the mouse is, so the window looks as designed for mouse users.

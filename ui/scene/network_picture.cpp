@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Segments, link lines and end markers drawn with the widths and colours of the
 // window's design.
 #include "ui/scene/network_picture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's own drawing of the network: the segments, the link lines and the
 // segments' end markers, in pixels, as the core's shown elements give them.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Creating the network's views, refreshing them from the core, and painting
 // the window's picture of segments and link lines.
 #include "ui/scene/network_view.h"

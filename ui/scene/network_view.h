@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The network in the window: a view for each bridge and station and one for
 // each frame token, and the segments and link lines painted on the window
 // itself, all brought up to date from the core after every action and tick.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting of the pool's tokens at their face's design positions (twips inside
 // the token): the light grey area, a filled box with a grey border, and the
 // frame's label over it.

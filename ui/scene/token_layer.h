@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The moving frames: one opaque widget for each token of the window's pool, in
 // the token's own area, stacked above bridges and stations. Being opaque, a
 // token neither repaints what lies beneath it nor lets it show through; moving

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Twips to pixels at the window's zoom, and the design places and fonts of
 // widgets that follow it.
 #include "ui/scene/zoom.h"

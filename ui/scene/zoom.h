@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where twips become pixels: the window's zoom factor and every conversion
 // that depends on it, from lengths and rectangles to fonts and the design
 // places of widgets. The window owns one and hands it to what draws; no other

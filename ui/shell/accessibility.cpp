@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Accessible interfaces of the window and of the token views. The window's
 // pool keeps a view for every token, shown or not; a screen reader should
 // meet only the frames that are on the screen.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader finds in the window beyond Qt's own widgets: the
 // moving frames as named pictures, present only while they are shown.
 #pragma once

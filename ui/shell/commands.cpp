@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The core's handler behind each command and each button of the network.
 #include "ui/shell/commands.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user's commands do to the core: the commands of the key table
 // that are the core's, and the clicks on the network's buttons. The window
 // refreshes after each of them.

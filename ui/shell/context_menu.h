@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's context menu: every command of the key table with its key, in
 // the table's order, and the speeds and zoom levels to choose from with the
 // current ones checked. It is how a mouse user finds the keyboard's commands.

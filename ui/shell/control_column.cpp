@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Building the control column's widgets at their design places, wiring them to
 // the core, and showing the core's faces on them.
 #include "ui/shell/control_column.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's fixed controls on the left: the scenario list, Pause, Kill,
 // Renumber and Reset, the Learning and Forwarding boxes, and the debug label.
 // Each user action on one runs the core's handler and then the window's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The key table, matching a pressed key against it, and routing the key.
 #include "ui/shell/keys.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's commands that the keyboard and the context menu reach, the one
 // table that binds each of them to its keys, and the routing of a pressed key.
 // The key handling and the menu both read the table, so the menu lists every

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Assembling the window from its rooms: the control column, the network's
 // views, the lesson panel and its feed, the focus mark; wiring user actions and
 // ticks to the core, and redrawing from the core after each of them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's window: the control column, the network's views and the
 // lesson panel, bound to the window's logic (`Demo`). Every user action and
 // every tick runs the core's handler and then refresh(), which redraws from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt timer and message box behind the window's logic.
 #include "ui/shell/platform_qt.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The platform under the window's logic on Qt: the QTimer that fires Timer1
 // and the dispatcher's message as a QMessageBox.
 #pragma once

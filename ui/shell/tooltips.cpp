@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding the part of the network under the pointer and asking the explaining
 // words for it.
 #include "ui/shell/tooltips.h"

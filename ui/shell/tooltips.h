@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the pointer rests on, in words: the text of each part's tooltip and
 // accessible description, computed from the core when asked.
 #pragma once

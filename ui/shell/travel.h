@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The commands of time: moving through the kept moments and replaying them,
 // and what Pause, Step and the speed mean while the window looks back.
 #pragma once
