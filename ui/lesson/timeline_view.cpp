@@ -93,6 +93,12 @@ void TimelineView::Show(const history::Timeline& timeline) {
         slider_->setValue(static_cast<int>(timeline.Shown() - oldest_));
     }
     slider_->SetValueText(QtText(explain::TimelineValue(tick, newestTick)));
+    // Marks come and go only at the ends: the oldest kept, their count and the
+    // newest one say whether they changed, without a walk over them every tick.
+    const MarksSeen seen{oldest_, kept.Marks().size(),
+                         kept.Marks().empty() ? 0 : kept.Marks().back()};
+    if (seen == marksSeen_) return;
+    marksSeen_ = seen;
     std::vector<int> marks;
     marks.reserve(kept.Marks().size());
     for (const history::Moment mark : kept.Marks())

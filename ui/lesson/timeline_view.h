@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <optional>
 
 #include "history/timeline.h"
 #include "ui/scene/zoom.h"
@@ -53,6 +54,13 @@ private:
     QLabel* status_ = nullptr;
     TimelineSlider* slider_ = nullptr;
     history::Moment oldest_ = 0;
+    struct MarksSeen {
+        history::Moment oldest = 0;
+        std::size_t count = 0;
+        history::Moment newest = 0;
+        bool operator==(const MarksSeen&) const = default;
+    };
+    std::optional<MarksSeen> marksSeen_;
 };
 
 }  // namespace bridging::ui
