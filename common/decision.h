@@ -48,6 +48,9 @@ enum class DecisionKind : std::uint8_t {
     Receives,
     // The user acted while looking back at tick `previous`: the later moments are dropped.
     WentBack,
+    // The animation paused before a tick that will take a decision the user
+    // chose to stop before; `text` is the whole line.
+    StoppedBefore,
 };
 
 enum class ElementKind : std::uint8_t { Window, Bridge, Station };

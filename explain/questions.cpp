@@ -94,4 +94,20 @@ std::string QuestionTranscript(std::uint64_t tick, const std::string& prompt,
     return text + "    " + reason + "\n";
 }
 
+std::string PredictSwitchedText(bool on) {
+    if (on) return "Predict on: before a bridge decides, the program asks what it will do.";
+    return "Predict off: the frames move on without questions.";
+}
+
+std::string NumberedAnswer(std::size_t index, const std::string& text) {
+    return std::to_string(index + 1) + "  " + text;
+}
+
+std::string SpokenQuestion(const std::string& prompt, const std::vector<std::string>& answers) {
+    std::string text = prompt;
+    for (std::size_t i = 0; i < answers.size(); ++i)
+        text += " " + std::to_string(i + 1) + ": " + answers[i] + ".";
+    return text;
+}
+
 }  // namespace bridging::explain

@@ -6,6 +6,7 @@
 // line of a stop before a tick.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -53,5 +54,27 @@ std::string StoppedBeforeText(const Decision& record);
 std::string QuestionTranscript(std::uint64_t tick, const std::string& prompt,
                                const std::vector<std::string>& answers, std::size_t right,
                                std::optional<std::size_t> firstTry, const std::string& reason);
+
+// The controls of predict mode as the lesson panel and the context menu name them.
+inline constexpr const char* PredictCaption = "Predict";
+inline constexpr const char* PredictMenuText = "Predict, then watch";
+inline constexpr const char* AskEveryCaption = "Ask about every decision";
+inline constexpr const char* StopBeforeCaption = "Stop before:";
+inline constexpr const char* WatchAgainCaption = "Watch again";
+// The "Stop before" choices, in the order of predict::StopBefore.
+inline constexpr std::array<const char*, 6> StopBeforeChoices = {
+    "Nothing",
+    "Any decision of the followed element",
+    "A frame reaching its station",
+    "A block",
+    "A new root",
+    "The pool running out"};
+
+// What a screen reader hears when predict mode is switched.
+std::string PredictSwitchedText(bool on);
+// A question as a screen reader hears it: the prompt, then each answer with its key.
+std::string SpokenQuestion(const std::string& prompt, const std::vector<std::string>& answers);
+// An answer button's caption: its key and its text.
+std::string NumberedAnswer(std::size_t index, const std::string& text);
 
 }  // namespace bridging::explain

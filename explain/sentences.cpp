@@ -166,6 +166,8 @@ std::string WentBack(const Decision& d) {
     return "Went back to tick " + NumberText(d.previous) + ": the later moments are gone";
 }
 
+std::string StoppedBefore(const Decision& d) { return d.text; }
+
 std::string Receives(const Decision& d) {
     return Who(d) + " receives " + FrameLabel(d) + " on " + PortWithSide(d.port) + ".";
 }
@@ -173,7 +175,7 @@ std::string Receives(const Decision& d) {
 using Words = std::string (*)(const Decision&);
 
 // In the order of DecisionKind.
-constexpr std::array<Words, 28> WordsByKind = {StationSends,
+constexpr std::array<Words, 29> WordsByKind = {StationSends,
                                                FrameArrives,
                                                SendIgnored,
                                                Learns,
@@ -200,8 +202,9 @@ constexpr std::array<Words, 28> WordsByKind = {StationSends,
                                                Paused,
                                                Resumed,
                                                Receives,
-                                               WentBack};
-static_assert(WordsByKind.size() == static_cast<std::size_t>(DecisionKind::WentBack) + 1,
+                                               WentBack,
+                                               StoppedBefore};
+static_assert(WordsByKind.size() == static_cast<std::size_t>(DecisionKind::StoppedBefore) + 1,
               "every kind of decision needs its words");
 
 }  // namespace

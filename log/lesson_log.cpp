@@ -18,7 +18,8 @@ std::string LineText(const LogLine& line) {
 
 bool SpokenWhileHidden(DecisionKind kind) {
     return kind == DecisionKind::FrameArrives || kind == DecisionKind::Blocks ||
-           kind == DecisionKind::AdoptsRoot || kind == DecisionKind::RunOutOfPackets;
+           kind == DecisionKind::AdoptsRoot || kind == DecisionKind::RunOutOfPackets ||
+           kind == DecisionKind::StoppedBefore;
 }
 
 bool Shows(const std::optional<FollowedElement>& followed, const LogLine& line) {

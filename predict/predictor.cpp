@@ -114,6 +114,7 @@ void Predictor::Clear() {
 }
 
 std::string Predictor::Transcript() const {
+    if (transcript_.empty()) return {};
     std::string text;
     for (const std::string& entry : transcript_) text += entry;
     return text + Score() + "\n";

@@ -64,6 +64,8 @@ public:
     Feedback Answer(std::size_t choice);
     // The answer without a try, unscored, for a class that answered aloud.
     Feedback Reveal();
+    // The questions due go, neither answered nor asked: the simulation changed first.
+    void Withdraw() { due_.clear(); }
 
     // Before the tick that follows `moment`: the log line to stop with, once
     // per moment, when the stop chosen holds for `next`.
@@ -76,7 +78,8 @@ public:
     // A fresh start for the class: the score, the kinds answered right and the
     // transcript go; the moments already asked about stay asked.
     void Clear();
-    // The questions closed since the last Clear, and the score, for Copy.
+    // The questions closed since the last Clear, and the score, for Copy;
+    // empty when none was closed.
     std::string Transcript() const;
 
     // A new future starts after `moment`: its moments are not the ones asked about.

@@ -28,6 +28,12 @@ namespace bridging::ui {
 namespace {
 
 constexpr double PanelPoints = 12;
+constexpr float PredictTop = 4260;
+constexpr float QuestionTop = 5580;
+constexpr float LogBottom = 10020;
+// The log's top, below the question's place while that is taken.
+constexpr float LogTop = 5580;
+constexpr float LogTopQuestioning = 8760;
 
 QString JoinedLines(const std::vector<LogLine>& lines,
                     const std::optional<FollowedElement>& followed) {
@@ -43,8 +49,12 @@ QString JoinedLines(const std::vector<LogLine>& lines,
 }  // namespace
 
 LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
-                         std::function<void(history::Moment)> goTo)
-    : QWidget(&window), zoom_(zoom), goTo_(std::move(goTo)) {
+                         std::function<void(history::Moment)> goTo, PredictActions predict)
+    : QWidget(&window),
+      zoom_(zoom),
+      goTo_(std::move(goTo)),
+      transcript_(predict.transcript),
+      clearScore_(predict.clearScore) {
     setObjectName(QStringLiteral("LessonPanel"));
     setAccessibleName(QStringLiteral("Lesson panel"));
     setAutoFillBackground(true);
@@ -84,6 +94,8 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     connect(follow_, &QComboBox::activated, this, &LessonPanel::Follow);
 
     timeline_ = std::make_unique<TimelineView>(*this, zoom_, 3420, goTo_);
+    predict_ =
+        std::make_unique<PredictBox>(*this, zoom_, PredictTop, QuestionTop, std::move(predict));
 
     view_ = new QPlainTextEdit(this);
     view_->setObjectName(QStringLiteral("txtLog"));
@@ -93,17 +105,22 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     view_->setMaximumBlockCount(static_cast<int>(LessonLog::MaxLines));
     view_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     view_->setUndoRedoEnabled(false);
-    zoom_.PlaceInTwips(*view_, 120, 4260, 5160, 5760);
+    zoom_.PlaceInTwips(*view_, 120, LogTop, 5160, LogBottom - LogTop);
     zoom_.SetFaceFont(*view_, PanelPoints);
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
 
     copy_ = AddButton("btnCopy", "Copy", 120, 10140);
     clear_ = AddButton("btnClear", "Clear", 1860, 10140);
-    copy_->setAccessibleDescription(QStringLiteral("Copy the shown lines of the log as text"));
-    clear_->setAccessibleDescription(QStringLiteral("Empty the log"));
-    connect(copy_, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(view_->toPlainText()); });
+    copy_->setAccessibleDescription(
+        QStringLiteral("Copy the shown lines of the log, and the questions answered, as text"));
+    clear_->setAccessibleDescription(QStringLiteral("Empty the log, and start the score afresh"));
+    connect(copy_, &QPushButton::clicked, this, [this] {
+        QString text = view_->toPlainText();
+        const std::string questions = transcript_();
+        if (!questions.empty()) text += QStringLiteral("\n\n") + QtText(questions);
+        QApplication::clipboard()->setText(text);
+    });
     connect(clear_, &QPushButton::clicked, this, &LessonPanel::Clear);
     hide();
 }
@@ -127,7 +144,10 @@ QPushButton* LessonPanel::AddButton(const char* name, const char* caption, float
 }
 
 std::vector<QWidget*> LessonPanel::FocusChain() const {
-    return {step_, slower_, faster_, follow_, &timeline_->Slider(), view_, copy_, clear_};
+    std::vector<QWidget*> chain{step_, slower_, faster_, follow_, &timeline_->Slider()};
+    for (QWidget* widget : predict_->FocusChain()) chain.push_back(widget);
+    chain.insert(chain.end(), {view_, copy_, clear_});
+    return chain;
 }
 
 void LessonPanel::ShowNow(const NowFacts& now) {
@@ -203,6 +223,7 @@ void LessonPanel::ShowLines() {
 }
 
 void LessonPanel::Clear() {
+    clearScore_();
     log_.Clear();
     viewMoments_.clear();
     view_->clear();
@@ -216,6 +237,14 @@ void LessonPanel::DropAfter(history::Moment moment) {
     } else {
         viewStale_ = true;
     }
+}
+
+void LessonPanel::ShowPredict(const PredictFacts& facts) {
+    predict_->Show(facts);
+    if (facts.Questioning() == questioning_) return;
+    questioning_ = facts.Questioning();
+    const float top = questioning_ ? LogTopQuestioning : LogTop;
+    zoom_.PlaceInTwips(*view_, 120, top, 5160, LogBottom - top);
 }
 
 void LessonPanel::ShowTime(const history::Timeline& timeline) {

@@ -16,6 +16,7 @@
 #include "common/face.h"
 #include "history/timeline.h"
 #include "log/lesson_log.h"
+#include "ui/lesson/predict_box.h"
 #include "ui/lesson/timeline_view.h"
 #include "ui/scene/zoom.h"
 #include "ui/shell/keys.h"
@@ -54,7 +55,7 @@ public:
     // `run` carries out the Step, Slower and Faster buttons' commands, `goTo`
     // takes the window to a moment of the timeline or of a log line.
     LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
-                std::function<void(history::Moment)> goTo);
+                std::function<void(history::Moment)> goTo, PredictActions predict);
 
     void ShowNow(const NowFacts& now);
     // The elements to follow besides all of them; the choice is kept where it
@@ -70,6 +71,12 @@ public:
     void ShowTime(const history::Timeline& timeline);
     // A new future starts at `moment`: the lines written after it go.
     void DropAfter(history::Moment moment);
+    // Predict mode's switches and score, and the question waiting or its
+    // feedback, which take the upper part of the log's place.
+    void ShowPredict(const PredictFacts& facts);
+    PredictBox& predictBox() { return *predict_; }
+    // The element the log follows, which the questions follow too.
+    const std::optional<FollowedElement>& Followed() const { return followed_; }
 
     const LessonLog& log() const { return log_; }
     // Whether the panel's view shows a line as it is added, and so speaks it.
@@ -107,6 +114,10 @@ private:
     std::optional<std::pair<history::Moment, bool>> marked_;
     history::Moment oldestKept_ = 0;
     std::unique_ptr<TimelineView> timeline_;
+    std::unique_ptr<PredictBox> predict_;
+    std::function<std::string()> transcript_;
+    std::function<void()> clearScore_;
+    bool questioning_ = false;
 
     QLabel* state_ = nullptr;
     QLabel* tick_ = nullptr;

@@ -36,6 +36,7 @@ bool RunOnCore(Demo& demo, Command command) {
         case Command::ActualSize:
         case Command::FitToScreen:
         case Command::LessonPanel:
+        case Command::Predict:
             return false;
         case Command::Kill:
             demo.btnKill_Click();

@@ -42,6 +42,7 @@ void AddZooms(QMenu& menu, const MenuState& state, const MenuActions& actions) {
 std::optional<bool> CheckedState(Command command, const MenuState& state) {
     if (command == Command::Learning) return state.learning;
     if (command == Command::Forwarding) return state.forwarding;
+    if (command == Command::Predict) return state.predict;
     return std::nullopt;
 }
 

@@ -23,6 +23,7 @@ struct MenuState {
     int zoomPercent = 100;
     bool learning = false;
     bool forwarding = false;
+    bool predict = false;
 };
 
 struct MenuActions {

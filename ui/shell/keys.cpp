@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <array>
 
+#include "explain/questions.h"
+
 namespace bridging::ui {
 namespace {
 
@@ -29,6 +31,7 @@ constexpr std::array Table = {
     KeyBinding{Command::ActualSize, "Normal size (100 %)", "Ctrl+0", Ctrl(Qt::Key_0)},
     KeyBinding{Command::FitToScreen, "Fit to screen", "F11", QKeyCombination(Qt::Key_F11)},
     KeyBinding{Command::LessonPanel, "Lesson panel", "F2", QKeyCombination(Qt::Key_F2)},
+    KeyBinding{Command::Predict, explain::PredictMenuText, "F3", QKeyCombination(Qt::Key_F3)},
     KeyBinding{Command::Kill, "Kill", "Ctrl+K", Ctrl(Qt::Key_K)},
     KeyBinding{Command::Renumber, "Renumber", "Ctrl+N", Ctrl(Qt::Key_N)},
     KeyBinding{Command::Reset, "Reset", "Ctrl+R", Ctrl(Qt::Key_R)},
@@ -72,6 +75,12 @@ std::optional<Command> CommandForKey(int key, Qt::KeyboardModifiers modifiers) {
 bool IsActivateKey(int key, Qt::KeyboardModifiers modifiers) {
     return (key == Qt::Key_Return || key == Qt::Key_Enter) &&
            Significant(key, modifiers) == Qt::NoModifier;
+}
+
+std::optional<std::size_t> AnswerForKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (Significant(key, modifiers) != Qt::NoModifier || key < Qt::Key_1 || key > Qt::Key_4)
+        return std::nullopt;
+    return static_cast<std::size_t>(key - Qt::Key_1);
 }
 
 bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers) {

@@ -9,6 +9,7 @@
 
 #include <QKeyCombination>
 #include <QPoint>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <span>
@@ -34,6 +35,7 @@ enum class Command {
     ActualSize,
     FitToScreen,
     LessonPanel,
+    Predict,
     Kill,
     Renumber,
     Reset,
@@ -63,6 +65,10 @@ std::optional<Command> CommandForKey(int key, Qt::KeyboardModifiers modifiers);
 
 // Return and Enter press the focused button or check box, as Space does.
 bool IsActivateKey(int key, Qt::KeyboardModifiers modifiers);
+
+// Keys 1 to 4, the main ones or the keypad's, answer the question waiting:
+// the index of the answer.
+std::optional<std::size_t> AnswerForKey(int key, Qt::KeyboardModifiers modifiers);
 
 // Shift+F10 and the Menu key open the context menu at the focused control.
 bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers);

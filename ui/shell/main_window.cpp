@@ -39,6 +39,7 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
     resize(zoom_.PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
 
     const auto refreshed = [this] {
+        predict_.Withdraw();
         StartNewFutureIfBack();
         refresh();
     };
@@ -50,13 +51,17 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
         *this, zoom_, [this](Command command) { RunCommand(command); },
         [this](history::Moment moment) {
             if (demo_.MessageOpen()) return;
+            predict_.Withdraw();
             timeline_->GoTo(moment);
             ShowMoveInTime();
             refresh();
-        });
+        },
+        PredictWiring());
     lesson_ = std::make_unique<LessonFeed>(*this, *panel_);
     ChainFocus();
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
+    watchAgain_.setSingleShot(true);
+    connect(&watchAgain_, &QTimer::timeout, this, &MainWindow::PlayWatchedTick);
 
     // Buttons and boxes have no menu of their own to offer, and a right click
     // on them must not open the window's.
@@ -102,6 +107,7 @@ void MainWindow::onTick() {
         refresh();
         return;
     }
+    if (demo_.Running() && HoldTick()) return;
     demo_.Timer1_Timer();
     ShowElements();
     ShowLesson(false);
@@ -121,12 +127,14 @@ void MainWindow::ShowLesson(bool afterUserAction) {
         timeline_->LookingBack() ? timeline_->Shown() : timeline_->Keep(MarksTheTimeline(lines));
     lesson_->Show(demo_, lines, moment, afterUserAction, ticking());
     panel_->ShowTime(*timeline_);
+    if (panel_->isVisible()) panel_->ShowPredict(FactsOf(predict_));
 }
 
 void MainWindow::StartNewFutureIfBack() {
     if (!timeline_->LookingBack() || demo_.MessageOpen()) return;
     const history::Moment from = timeline_->Shown();
     timeline_->StartNewFuture();
+    predict_.ForgetAfter(from);
     panel_->DropAfter(from);
     decisions_.RecordFirst(WentBackTo(timeline_->Kept().Facts(from).tick));
 }
@@ -172,9 +180,22 @@ void MainWindow::RunCommand(Command command) {
         case Command::LessonPanel:
             ToggleLessonPanel();
             break;
+        case Command::Predict:
+            SetPredict(!predict_.Settings().On());
+            break;
         default:
             // Nothing moves in time, nor reaches the core, while a message waits for OK.
             if (demo_.MessageOpen()) break;
+            if (predict_.Asking() &&
+                (command == Command::PauseResume || command == Command::Step)) {
+                RevealAnswer(command == Command::PauseResume);
+                return;
+            }
+            if (command != Command::Faster && command != Command::Slower) predict_.Withdraw();
+            // A step at the present is a tick, and predict mode may hold it.
+            if (command == Command::Step && !timeline_->LookingBack() && !demo_.Running() &&
+                HoldTick())
+                return;
             if (RunInTime(*timeline_, command)) {
                 if (MovesInTime(command) || timeline_->LookingBack()) ShowMoveInTime();
             } else if (RunOnCore(demo_, command)) {
@@ -218,7 +239,8 @@ void MainWindow::ToggleFit() {
 void MainWindow::OpenMenu(QPoint globalPos) {
     const int speed = timeline_->LookingBack() ? timeline_->ReplaySpeed() : demo_.Speed();
     const MenuState state{speed, static_cast<int>(std::lround(zoom_.Factor() * 100)),
-                          demo_.chkLearn().value != 0, demo_.chkForward().value != 0};
+                          demo_.chkLearn().value != 0, demo_.chkForward().value != 0,
+                          predict_.Settings().On()};
     const MenuActions actions{[this](Command command) { RunCommand(command); },
                               [this](int speed) {
                                   if (timeline_->LookingBack()) {
@@ -250,9 +272,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (type == QEvent::KeyPress) focusMark_->SetKeyboardInUse(true);
+    auto& key = static_cast<QKeyEvent&>(*event);
+    // The answers' keys wherever the focus is, and only while a question waits.
+    if (const std::optional<std::size_t> answer = AnswerForKey(key.key(), key.modifiers());
+        answer && predict_.Asking()) {
+        key.accept();
+        if (type == QEvent::KeyPress) AnswerQuestion(*answer);
+        return true;
+    }
     return RouteKey(
-        *receiver, static_cast<QKeyEvent&>(*event), type == QEvent::KeyPress,
-        [this](Command command) { RunCommand(command); },
+        *receiver, key, type == QEvent::KeyPress, [this](Command command) { RunCommand(command); },
         [this](QPoint globalPos) { OpenMenu(globalPos); });
 }
 

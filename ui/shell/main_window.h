@@ -8,6 +8,7 @@
 // record of what happened; the network's state is the core's alone.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "driver/platform.h"
 #include "history/timeline.h"
 #include "log/lesson_log.h"
+#include "predict/predict_mode.h"
 #include "ui/scene/zoom.h"
 #include "ui/shell/keys.h"
 #include "ui/shell/platform_qt.h"
@@ -29,6 +31,7 @@ class LessonAnnouncer;
 class LessonFeed;
 class LessonPanel;
 class NetworkView;
+struct PredictActions;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -54,6 +57,7 @@ public:
     // The moment shown; the lesson log's lines carry the moment they were written in.
     std::uint64_t moment() const { return timeline_->Shown(); }
     const history::Timeline& timeline() const { return *timeline_; }
+    const predict::PredictMode& predictMode() const { return predict_; }
     // Whether the frames move: the logic's running state (Pause / Resume) at
     // the present, a replay while looking back. The QTimer under it sleeps
     // besides while no frame is shown.
@@ -90,6 +94,20 @@ private:
     // After a move in time: the panel shown, and the move said.
     void ShowMoveInTime();
 
+    // Predict mode (main_window_predict.cpp). Before a tick at the present:
+    // true when predict mode holds it, for a question or a stop.
+    bool HoldTick();
+    void SetPredict(bool on);
+    void AnswerQuestion(std::size_t choice);
+    // Resume or Step while a question waits: the answer, unscored, and on.
+    void RevealAnswer(bool resume);
+    // After an answer: the next question, or the feedback, said.
+    void SayAfterAnswer(const predict::Feedback& feedback);
+    void SayQuestion();
+    void WatchAgain();
+    void PlayWatchedTick();
+    PredictActions PredictWiring();
+
     // Declared before the core, which reports into it until the end.
     DecisionCollector decisions_;
     QtTickTimer timer_;
@@ -98,6 +116,9 @@ private:
     Demo demo_;
     Zoom zoom_;
     std::unique_ptr<history::Timeline> timeline_;
+    predict::PredictMode predict_;
+    // "Watch again" shows the question's moment, then this plays its tick.
+    QTimer watchAgain_;
 
     std::unique_ptr<ControlColumn> controls_;
     std::unique_ptr<NetworkView> network_;
