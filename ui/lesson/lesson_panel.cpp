@@ -31,9 +31,11 @@ constexpr double PanelPoints = 12;
 constexpr float PredictTop = 4260;
 constexpr float QuestionTop = 5580;
 constexpr float LogBottom = 10020;
-// The log's top, below the question's place while that is taken.
+// The log's top, below the question and its answers while they are shown, or
+// below the feedback.
 constexpr float LogTop = 5580;
-constexpr float LogTopQuestioning = 8760;
+constexpr float LogTopAsking = 9060;
+constexpr float LogTopAnswered = 8160;
 
 QString JoinedLines(const std::vector<LogLine>& lines,
                     const std::optional<FollowedElement>& followed) {
@@ -241,10 +243,15 @@ void LessonPanel::DropAfter(history::Moment moment) {
 
 void LessonPanel::ShowPredict(const PredictFacts& facts) {
     predict_->Show(facts);
-    if (facts.Questioning() == questioning_) return;
-    questioning_ = facts.Questioning();
-    const float top = questioning_ ? LogTopQuestioning : LogTop;
+    const float top = !facts.answers.empty() ? LogTopAsking
+                      : facts.Questioning()  ? LogTopAnswered
+                                             : LogTop;
+    if (top == logTop_) return;
+    logTop_ = top;
+    QScrollBar* bar = view_->verticalScrollBar();
+    const bool following = bar->value() == bar->maximum();
     zoom_.PlaceInTwips(*view_, 120, top, 5160, LogBottom - top);
+    if (following) bar->setValue(bar->maximum());
 }
 
 void LessonPanel::ShowTime(const history::Timeline& timeline) {

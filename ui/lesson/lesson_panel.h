@@ -117,7 +117,7 @@ private:
     std::unique_ptr<PredictBox> predict_;
     std::function<std::string()> transcript_;
     std::function<void()> clearScore_;
-    bool questioning_ = false;
+    float logTop_ = 0;
 
     QLabel* state_ = nullptr;
     QLabel* tick_ = nullptr;

@@ -22,8 +22,8 @@ constexpr double BoxPoints = 12;
 constexpr float Left = 120;
 constexpr float Width = 5160;
 constexpr float PromptHeight = 660;
-constexpr float AnswerHeight = 540;
-constexpr float AnswerPitch = 600;
+constexpr float AnswerHeight = 630;
+constexpr float AnswerPitch = 690;
 
 QLabel* WrappedLabel(QWidget& parent, const char* name) {
     auto* label = new QLabel(&parent);
