@@ -17,6 +17,7 @@
 #   BEFORE=/path/to/other/bridging-demo scripts/measure-window.sh   # two builds side by side
 #   CALLGRIND=1 scripts/measure-window.sh         # instructions per tick, 20 s each
 #   FIGURES_DIR=/some/dir scripts/measure-window.sh   # keeps every run's figures there
+#   PREDICT=1 scripts/measure-window.sh           # the look-ahead's cost, see below
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,7 @@ SECONDS_EACH=${SECONDS_EACH:-30}
 CALLGRIND=${CALLGRIND:-0}
 CALLGRIND_SECONDS=${CALLGRIND_SECONDS:-20}
 BEFORE=${BEFORE:-}
+PREDICT=${PREDICT:-0}
 CAPTION="Quen's Bridging Demo"
 
 work=$(mktemp -d)
@@ -133,6 +135,24 @@ drive() {
     done
 }
 
+# With PREDICT=1 the one build runs twice, the lesson panel shown in both: as
+# it is, and looking ahead before every tick for a stop that never comes (the
+# pool running out), which is the work predict mode adds while no question is due.
+with_panel() { xdotool key F2; sleep 0.5; }
+with_lookahead() {
+    with_panel
+    at 1150 325  # the panel's "Stop before" list
+    sleep 0.5
+    xdotool key End Return
+    sleep 0.5
+}
+prepare() {
+    case $1 in
+        panel) with_panel ;;
+        lookahead) with_lookahead ;;
+    esac
+}
+
 # CPU of `app` over SECONDS_EACH while `what` runs (sleep or drive).
 cpu_over() {
     local before began
@@ -148,6 +168,7 @@ sleep_until() { while [ "$(now_ns)" -lt "$1" ]; do sleep 0.2; done; }
 measure_program() {
     local name=$1 program=$2
     launch "$program"
+    prepare "$name"
     record "$name.idle" "$(cpu_over sleep_until)"
     full_network
     record "$name.moving" "$(cpu_over drive)"
@@ -172,6 +193,7 @@ measure_bare() {
 
 programs=(program)
 [ -n "$BEFORE" ] && programs=(before program)
+[ "$PREDICT" = 1 ] && programs=(panel lookahead)
 path_of() { if [ "$1" = before ]; then echo "$BEFORE"; else echo "$PROGRAM"; fi; }
 
 median_of() { sort -n "$1" | awk '{ v[++n] = $1 } END { print n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }'; }
@@ -220,7 +242,10 @@ if [ "$CALLGRIND" = 1 ]; then
         window=$(wait_for_window 4000)
         sleep 5
         eval "$(xdotool getwindowgeometry --shell "$window")"
-        if [ "$name" != bare ]; then full_network; fi
+        if [ "$name" != bare ]; then
+            prepare "$name"
+            full_network
+        fi
         callgrind_control -z "$app" >/dev/null  # counts from here on
         local began
         began=$(now_ns)
@@ -271,6 +296,11 @@ for name in "${programs[@]}"; do
     summary "$name.moving" bare.moving ms "CPU moving, vs bare repainting"
     summary "$name.rss" bare-text.rss MB "peak RSS, vs bare text"
 done
+if [ "$PREDICT" = 1 ]; then
+    echo "looking ahead against not:"
+    summary lookahead.moving panel.moving ms "CPU moving, vs the panel alone"
+    summary lookahead.idle panel.idle ms "CPU idle, vs the panel alone"
+fi
 echo "bare windows:"
 summary bare.startup "" ms "start-up to mapped"
 summary bare-text.startup "" ms "start-up to mapped, with text"
