@@ -114,7 +114,7 @@ def find_app():
 
 def press_keys(app, keys):
     # Keys go to the focused window: give a button of the window the focus first.
-    button = find(app, lambda a: a.name == "Pause")
+    button = find(app, lambda a: a.name in ("Pause", "Resume"))
     button.queryComponent().grabFocus()
     wait(0.3)
     os.system(f"xdotool key {keys}")
@@ -223,6 +223,40 @@ def main():
     expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
                                "Back to now" in e[2] for e in events[start:])),
            "the return to now is spoken")
+
+    print("== Predict, then watch: a question before the bridge decides")
+    press_keys(app, "ctrl+1")
+    if find(app, lambda a: a.name == "Resume" and showing(a)) is not None:
+        press_keys(app, "ctrl+p")  # going back paused the window
+    start = len(events)
+    press_keys(app, "F3")
+    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
+                               "Predict on" in e[2] for e in events[start:])),
+           "switching predict mode on is spoken")
+    for name in ("Learning", "Forwarding"):
+        box = find(app, lambda a, name=name: a.name == name)
+        if not box.getState().contains(pyatspi.STATE_CHECKED):
+            act(box, "Toggle")
+        wait(0.5)
+    letter_c = find(app, lambda a: a.name.startswith("Station C,") and showing(a))
+    if letter_c is not None and not letter_c.getState().contains(pyatspi.STATE_CHECKED):
+        act(letter_c, "Toggle")
+    act(find(app, lambda a: a.name == "Send from station A"), "Press")
+    expect(wait(15, lambda: any(e[0].startswith("object:text-changed:insert") and
+                                "is about to receive C:A" in e[2] and " 2: " in e[2]
+                                for e in events[start:])),
+           "the question and its numbered answers are spoken")
+    answers = [a for a in walk(app) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(a)
+               and a.name[:1] in "1234" and a.name[1:3] == "  "]
+    expect(3 <= len(answers) <= 4, "the answers are three or four buttons named by key and text")
+    expect(find(app, lambda a: a.name == "Resume" and showing(a)) is not None,
+           "the question paused the window: the Pause button reads Resume")
+    start = len(events)
+    os.system("xdotool key 2")  # wherever the focus is in the window
+    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
+                               ("Right." in e[2] or "Not quite" in e[2])
+                               for e in events[start:])),
+           "key 2 answers, and the result is spoken")
 
     print(f"== {len(events)} events heard")
     for event in events:

@@ -33,12 +33,15 @@ TEST(PredictWindow, F3AsksBeforeTheBridgeDecidesAndKeyTwoAnswers) {
     window.show();
     QTest::keyClick(&window, Qt::Key_F3);
     Road(window, 0);
+    auto& pause = Child<QWidget>(window, QStringLiteral("btnPause"));
+    pause.setFocus();
     int ticks = 0;
     while (!window.predictMode().Asking() && ticks++ < 200) Tick(window);
     ASSERT_TRUE(window.predictMode().Asking());
     EXPECT_FALSE(BridgeDecided(window));
     EXPECT_FALSE(window.ticking());
     EXPECT_EQ(window.demo().btnPause().caption, "Resume");
+    EXPECT_EQ(window.focusWidget(), &pause);  // the question takes no focus
     EXPECT_TRUE(window.lessonPanel().isVisible());
     EXPECT_TRUE(Child<QLabel>(window, QStringLiteral("lblQuestion"))
                     .text()
