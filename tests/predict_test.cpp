@@ -178,7 +178,9 @@ TEST_P(QuestionBeforeDecision, IsDueJustBeforeTheTickThatDecidesIt) {
     SwitchOn();
     demo.SetAccount(&log);
     for (auto press : GetParam().presses) {
-        if (!ShownTokens().empty()) ASSERT_GT(TickUntilQuiet(), 0);
+        if (!ShownTokens().empty()) {
+            ASSERT_GT(TickUntilQuiet(), 0);
+        }
         Press(press);
     }
     predict::Predictor predictor;
