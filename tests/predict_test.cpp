@@ -6,6 +6,13 @@
 // right answer among three or four, the decision that then happens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "demo_fixture.h"
 #include "explain/sentences.h"
 #include "predict/predictor.h"
@@ -116,6 +123,172 @@ TEST(Predict, AKindAnsweredRightIsNotAskedAgainByDefault) {
     // and is asked; a flood is then not asked a third time.
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(predictor.Score(), "First tries right: 1 of 2");
+}
+
+// Each kind of answer in a network built with the window's buttons: a press
+// (a station sending to another, a root button, or Forwarding off) runs until no
+// frame is left, and the question the last press brings is watched.
+struct Situation {
+    const char* name;
+    const char* network;
+    std::vector<std::pair<int, int>> presses;  // {from, to}; {-1, bridge}; {-1, -1}
+    predict::Topic topic;
+    DecisionKind decides;
+};
+
+std::vector<Situation> Situations() {
+    using enum predict::Topic;
+    using enum DecisionKind;
+    return {
+        {"Flooding", "One Bridge", {{0, 2}}, Flooding, Floods},
+        {"Forwarding", "One Bridge", {{0, 2}, {2, 0}}, Forwarding, Forwards},
+        {"Filtering", "One Bridge", {{0, 2}, {1, 0}}, Filtering, Filters},
+        {"HeldByBlocking", "One Bridge", {{-1, -1}, {0, 2}}, Held, HeldByBlocking},
+        {"HeldByBlocked", "Two Bridges", {{-1, 0}, {0, 2}}, Held, HeldByBlocked},
+        {"NewRoot", "Two Bridges", {{-1, 0}}, NewRoot, AdoptsRoot},
+        {"Block", "Two Bridges", {{-1, 0}}, Block, Blocks},
+        {"IgnoredRoot", "Two Bridges", {{-1, 1}}, IgnoredRoot, IgnoresWorseRoot},
+        {"LoweredCosts", "Four Bridges", {{-1, 0}, {-1, 3}}, LoweredCosts, UpdatesTotal},
+    };
+}
+
+void PrintTo(const Situation& s, std::ostream* out) { *out << s.name; }
+
+class QuestionBeforeDecision : public DemoTest, public ::testing::WithParamInterface<Situation> {
+protected:
+    void Press(std::pair<int, int> press) {
+        if (press.first >= 0) return Send(press.first, press.second);
+        if (press.second >= 0) return demo.Bridge1_btnSpanTree_Click(press.second);
+        demo.SetChkForward(0);
+    }
+    // The log's lines of the question's decision so far.
+    long LinesOf(const predict::Question& q) const {
+        return std::count_if(log.records.begin(), log.records.end(), [&](const Decision& d) {
+            return d.kind == GetParam().decides && d.index == q.bridgeIndex &&
+                   explain::Sentence(d) == q.reason;
+        });
+    }
+    RecordingAccount log;
+};
+
+// Due before the tick that decides, and not after: the log has no line of the
+// decision until that tick, and has it then.
+TEST_P(QuestionBeforeDecision, IsDueJustBeforeTheTickThatDecidesIt) {
+    Build(GetParam().network);
+    SwitchOn();
+    demo.SetAccount(&log);
+    for (auto press : GetParam().presses) {
+        if (!ShownTokens().empty()) {
+            ASSERT_GT(TickUntilQuiet(), 0);
+        }
+        Press(press);
+    }
+    predict::Predictor predictor;
+    predictor.SetOn(true);
+    predictor.SetAskEveryDecision(true);
+    for (history::Moment m = 0; m < 300 && !ShownTokens().empty(); ++m) {
+        predictor.Prepare(m, demo.State(), predict::LookAhead(demo.State()));
+        std::optional<predict::Question> watched;
+        for (; predictor.Current() != nullptr; predictor.Reveal()) {
+            if (!watched && predictor.Current()->AskedTopic() == GetParam().topic)
+                watched = *predictor.Current();
+        }
+        if (!watched) {
+            demo.Timer1_Timer();
+            continue;
+        }
+        EXPECT_EQ(LinesOf(*watched), 0) << watched->reason;
+        demo.Timer1_Timer();
+        EXPECT_EQ(LinesOf(*watched), 1) << watched->reason;
+        return;
+    }
+    FAIL() << "nothing asked about " << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, QuestionBeforeDecision, ::testing::ValuesIn(Situations()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+using PredictOnDemo = DemoTest;
+
+// Going back to a moment and on again asks nothing answered there; a new
+// future from an earlier moment is asked again, one from that moment is not.
+TEST_F(PredictOnDemo, AMomentAnsweredIsAskedAgainOnlyInANewFutureFromBeforeIt) {
+    Build("One Bridge");
+    SwitchOn();
+    Send(0, 2);
+    predict::Predictor predictor;
+    predictor.SetOn(true);
+    history::Moment m = 1;
+    for (; predictor.Current() == nullptr; ++m) {
+        ASSERT_LT(m, 100U);
+        demo.Timer1_Timer();
+        predictor.Prepare(m, demo.State(), predict::LookAhead(demo.State()));
+    }
+    --m;
+    const predict::NextTick next = predict::LookAhead(demo.State());
+    predictor.Answer(predictor.Current()->right + 1);  // wrong, so the kind is asked again
+    EXPECT_FALSE(predictor.Prepare(m, demo.State(), next));
+    predictor.ForgetAfter(m);
+    EXPECT_FALSE(predictor.Prepare(m, demo.State(), next));
+    predictor.ForgetAfter(m - 1);
+    EXPECT_TRUE(predictor.Prepare(m, demo.State(), next));
+}
+
+struct StartedDemo {
+    RecordingMessage message;
+    FixedSeedRandom random;
+    Demo demo{message, random};
+    StartedDemo() { demo.Form_Load(); }
+};
+
+// Asking, answering, revealing or leaving the questions changes nothing the
+// session does: it ends equal to the same session run without a predictor.
+TEST(Predict, AnsweringTheQuestionsLeavesTheSessionAsWithoutThem) {
+    const session::Mix mix = PredictMix();
+    int closed = 0;
+    for (std::uint64_t seed = 1; seed <= 100; ++seed) {
+        SCOPED_TRACE(seed);
+        StartedDemo plain;
+        StartedDemo asked;
+        session::SeededNumbers plainNumbers(seed);
+        session::SeededNumbers numbers(seed);
+        session::SeededNumbers answers(seed + 1000);
+        predict::Predictor predictor;
+        predictor.SetOn(true);
+        predictor.SetAskEveryDecision(true);
+        history::Moment m = 0;
+        for (int step = 0; step < 150; ++step) {
+            session::Apply(plain.demo, session::Draw(plainNumbers, plain.demo, mix));
+            const session::Action action = session::Draw(numbers, asked.demo, mix);
+            if (action.kind != session::UserAction::Ticks) {
+                if (answers.Between(0, 19) == 0) predictor.ForgetAfter(m / 2);
+                session::Apply(asked.demo, action);
+                ++m;
+                continue;
+            }
+            for (int t = 0; t < action.number; ++t, ++m) {
+                if (answers.Between(0, 49) == 0)
+                    predictor.SetAskEveryDecision(!predictor.AsksEveryDecision());
+                predictor.Prepare(m, asked.demo.State(), predict::LookAhead(asked.demo.State()));
+                // Twice as often an answer (out of range too) as a reveal, or leaving it.
+                while (const predict::Question* q = predictor.Current()) {
+                    const int way = answers.Between(0, 3);
+                    if (way == 3) break;
+                    ++closed;
+                    if (way == 2) {
+                        predictor.Reveal();
+                    } else {
+                        const int choice = answers.Between(0, static_cast<int>(q->answers.size()));
+                        predictor.Answer(static_cast<std::size_t>(choice));
+                    }
+                }
+                asked.demo.Timer1_Timer();
+            }
+        }
+        ASSERT_TRUE(Same(plain.demo.State(), asked.demo.State()));
+        ASSERT_EQ(plain.message.texts, asked.message.texts);
+    }
+    EXPECT_GT(closed, 100) << closed;
 }
 
 }  // namespace
