@@ -49,17 +49,26 @@ void Predictor::SetOn(bool on) {
 
 bool Predictor::Prepare(history::Moment moment, const Simulation& state, const NextTick& next) {
     due_.clear();
-    if (!on_) return false;
+    bool cueTaken = false;
     for (std::size_t k = 0; k < next.arrivals.size(); ++k) {
         const Arrival& arrival = next.arrivals[k];
         const Key key{moment, k};
-        if (followed_ && arrival.receives.index != *followed_) continue;
         if (asked_.count(key) != 0) continue;
+        const bool followedHere = !followed_ || arrival.receives.index == *followed_;
+        if (!cue_ && !(on_ && followedHere)) continue;
         Question question = Ask(state, arrival);
-        if (!Wanted(question.AskedTopic())) continue;
-        due_.push_back({key, std::move(question)});
+        const bool cued = !cueTaken && CueFits(arrival, question);
+        if (!cued && !(on_ && followedHere && Wanted(question.AskedTopic()))) continue;
+        cueTaken = cueTaken || cued;
+        due_.push_back({key, std::move(question), cued});
     }
     return !due_.empty();
+}
+
+bool Predictor::CueFits(const Arrival& arrival, const Question& question) const {
+    if (!cue_) return false;
+    if (cue_->bridgeIndex && arrival.receives.index != *cue_->bridgeIndex) return false;
+    return !cue_->topic || question.AskedTopic() == *cue_->topic;
 }
 
 Feedback Predictor::Answer(std::size_t choice) {
@@ -90,9 +99,11 @@ void Predictor::Close(std::optional<std::size_t> firstTry) {
     transcript_.push_back(
         explain::QuestionTranscript(q.tick, q.prompt, answers, q.right, firstTry, q.reason));
     asked_.insert(closed.key);
+    if (closed.cued) cue_.reset();
     due_.erase(due_.begin());
-    due_.erase(std::remove_if(due_.begin(), due_.end(),
-                              [this](const Due& d) { return !Wanted(d.question.AskedTopic()); }),
+    due_.erase(std::remove_if(
+                   due_.begin(), due_.end(),
+                   [this](const Due& d) { return !d.cued && !Wanted(d.question.AskedTopic()); }),
                due_.end());
 }
 

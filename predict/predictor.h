@@ -35,6 +35,13 @@ enum class StopBefore : std::uint8_t {
 std::optional<Decision> StopRecord(StopBefore choice, const NextTick& next,
                                    std::optional<int> followedBridge);
 
+// A lesson's question: the first arrival, at the bridge (by index) or at any
+// bridge, whose question is about the topic, or about anything.
+struct Cue {
+    std::optional<int> bridgeIndex;
+    std::optional<Topic> topic;
+};
+
 class Predictor {
 public:
     bool On() const { return on_; }
@@ -50,11 +57,17 @@ public:
     StopBefore Stop() const { return stop_; }
     void SetStop(StopBefore choice) { stop_ = choice; }
 
+    // The cue's question is made due even while predict mode is off and
+    // whatever kinds were answered right; it is asked once, and goes when it is
+    // answered or revealed. A new cue, or none, replaces the one set.
+    void SetCue(std::optional<Cue> cue) { cue_ = cue; }
+    bool CuePending() const { return cue_.has_value(); }
+
     // Before the tick that follows `moment`, whose look-ahead from `state` is
     // `next`: makes due a question for each arrival to ask about, in the
-    // tick's order, in place of any still due. None while off, and none again
-    // for an arrival already answered or revealed at that moment. True when
-    // one is due.
+    // tick's order, in place of any still due. None while off but the cue's,
+    // and none again for an arrival already answered or revealed at that
+    // moment. True when one is due.
     bool Prepare(history::Moment moment, const Simulation& state, const NextTick& next);
     // The question to ask now; null when none is due and the tick may run.
     const Question* Current() const { return due_.empty() ? nullptr : &due_.front().question; }
@@ -90,14 +103,17 @@ private:
     struct Due {
         Key key;
         Question question;
+        bool cued = false;
     };
 
     bool Wanted(Topic topic) const { return askEvery_ || mastered_.count(topic) == 0; }
+    bool CueFits(const Arrival& arrival, const Question& question) const;
     void Close(std::optional<std::size_t> firstTry);
 
     bool on_ = false;
     bool askEvery_ = false;
     std::optional<int> followed_;
+    std::optional<Cue> cue_;
     StopBefore stop_ = StopBefore::Nothing;
 
     std::vector<Due> due_;

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The words of a lesson run: its progress, what is said when a step begins and
+// when it is done, the help buttons' captions and the summary for a worksheet.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace bridging::explain {
+
+inline constexpr std::string_view ShowMeCaption = "Show me";
+inline constexpr std::string_view TryAgainCaption = "Try again";
+inline constexpr std::string_view SkipCaption = "Skip";
+// What a highlighted control says to a screen reader while a step waits for it.
+inline constexpr std::string_view AskedToPressDescription = "the lesson asks you to press this";
+
+// How a lesson went, counted by its run; the seconds come from the window's clock.
+struct LessonTally {
+    std::string title;
+    std::size_t steps = 0;
+    std::size_t done = 0;
+    std::size_t skipped = 0;
+    int questions = 0;
+    int rightFirstTry = 0;
+    long seconds = 0;
+};
+
+// "Step 3 of 7"; `step` counts from 1.
+std::string StepProgress(std::size_t step, std::size_t count);
+// "Lesson: Learning and filtering. " and the lesson's introduction.
+std::string LessonBeginsText(const std::string& title, const std::string& intro);
+// "Step 3 of 7: " and the step's text.
+std::string StepBeginsText(std::size_t step, std::size_t count, const std::string& text);
+// "Step 3 of 7 done."
+std::string StepDoneText(std::size_t step, std::size_t count);
+// "Step 3 of 7 skipped."
+std::string StepSkippedText(std::size_t step, std::size_t count);
+// "Lesson done: Learning and filtering."
+std::string LessonDoneText(const std::string& title);
+// "4 min 05 s", "35 s".
+std::string DurationText(long seconds);
+// A few lines of plain text, for Copy to put on the clipboard.
+std::string LessonSummaryText(const LessonTally& tally);
+
+}  // namespace bridging::explain
