@@ -14,6 +14,14 @@ namespace bridging::explain {
 inline constexpr std::string_view ShowMeCaption = "Show me";
 inline constexpr std::string_view TryAgainCaption = "Try again";
 inline constexpr std::string_view SkipCaption = "Skip";
+inline constexpr std::string_view StartLessonCaption = "Start";
+inline constexpr std::string_view CopySummaryCaption = "Copy";
+inline constexpr std::string_view LessonsCaption = "Lessons";
+// The heading of the list of lessons, and what is said when it opens and when a lesson is left.
+inline constexpr std::string_view ChooseLessonHeading = "Lessons: choose one, then Start";
+inline constexpr std::string_view LessonsOpenedText =
+    "Lessons: choose a lesson from the list, then press Start.";
+inline constexpr std::string_view LessonLeftText = "Lesson left: the network stays as it stands.";
 // What a highlighted control says to a screen reader while a step waits for it.
 inline constexpr std::string_view AskedToPressDescription = "the lesson asks you to press this";
 

@@ -29,6 +29,7 @@ bool Shows(const std::optional<FollowedElement>& followed, const LogLine& line) 
 // A storm repeats a handful of kinds for a handful of elements, so the search
 // stays short however many records a tick makes.
 void DecisionCollector::Record(const Decision& decision) {
+    if (keepRecords_) records_.push_back(decision);
     const auto same = std::find_if(pending_.begin(), pending_.end(), [&](const LogLine& line) {
         return line.tick == decision.tick && line.kind == decision.kind &&
                line.element == decision.element && line.index == decision.index;
@@ -42,6 +43,7 @@ void DecisionCollector::Record(const Decision& decision) {
 }
 
 void DecisionCollector::RecordFirst(const Decision& decision) {
+    if (keepRecords_) records_.insert(records_.begin(), decision);
     pending_.insert(pending_.begin(), LogLine{decision.tick, decision.kind, decision.element,
                                               decision.index, explain::Sentence(decision), 1});
 }
@@ -63,6 +65,11 @@ void LessonLog::Append(const std::vector<LogLine>& lines, std::uint64_t moment) 
 // Lines go in moment order, so the later ones are all at the end.
 void LessonLog::DropAfter(std::uint64_t moment) {
     while (!lines_.empty() && lines_.back().moment > moment) lines_.pop_back();
+}
+
+void DecisionCollector::KeepRecords(bool keep) {
+    keepRecords_ = keep;
+    if (!keep) records_.clear();
 }
 
 }  // namespace bridging

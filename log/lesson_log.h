@@ -11,6 +11,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver/account.h"
@@ -54,9 +55,15 @@ public:
     bool Empty() const { return pending_.empty(); }
     // The lines collected since the last call, in the order of their first record.
     std::vector<LogLine> Take();
+    // Keeps the records themselves too, for a reader that needs their facts
+    // (a lesson's goals); off, nothing is kept.
+    void KeepRecords(bool keep);
+    std::vector<Decision> TakeRecords() { return std::exchange(records_, {}); }
 
 private:
     std::vector<LogLine> pending_;
+    bool keepRecords_ = false;
+    std::vector<Decision> records_;
 };
 
 // The last lines of the lesson, oldest first.

@@ -31,8 +31,11 @@ public:
     const Predictor& Settings() const { return predictor_; }
 
     // Whether ticks are looked at before they run: the look-ahead costs a tick
-    // of its own, so only while something may hold them.
-    bool Watching() const { return predictor_.On() || predictor_.Stop() != StopBefore::Nothing; }
+    // of its own, so only while something may hold them (a lesson's question too).
+    bool Watching() const {
+        return predictor_.On() || predictor_.Stop() != StopBefore::Nothing ||
+               predictor_.CuePending();
+    }
     bool Asking() const { return predictor_.Current() != nullptr; }
 
     // Before a tick of `demo` at the present, whose newest moment is `moment`:

@@ -72,6 +72,8 @@ public:
     // The question to ask now; null when none is due and the tick may run.
     const Question* Current() const { return due_.empty() ? nullptr : &due_.front().question; }
     std::size_t QuestionsDue() const { return due_.size(); }
+    // Whether the current question is the cue's.
+    bool CurrentIsCued() const { return !due_.empty() && due_.front().cued; }
     // The class's one try at the current question, scored; the next one due
     // becomes current. Without a current question, an empty feedback.
     Feedback Answer(std::size_t choice);

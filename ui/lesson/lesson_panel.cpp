@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "driver/demo.h"
+#include "explain/lessons.h"
 #include "explain/names.h"
 #include "explain/timeline.h"
 #include "ui/scene/face_qt.h"
@@ -51,7 +52,8 @@ QString JoinedLines(const std::vector<LogLine>& lines,
 }  // namespace
 
 LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
-                         std::function<void(history::Moment)> goTo, PredictActions predict)
+                         std::function<void(history::Moment)> goTo, PredictActions predict,
+                         const std::vector<std::string>& lessonTitles, LessonActions lessons)
     : QWidget(&window),
       zoom_(zoom),
       goTo_(std::move(goTo)),
@@ -76,10 +78,13 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     destinationLetter_->setAutoFillBackground(true);
     zoom_.SetFaceFont(*destinationLetter_, PanelPoints, true);
     frames_ = AddLabel("lblFrames", 1800);
+    lessons_ = std::make_unique<LessonBox>(*this, zoom_, lessonTitles, std::move(lessons));
 
     step_ = AddButton("btnStep", "Step", 120, 2220);
     slower_ = AddButton("btnSlower", "Slower", 1860, 2220);
     faster_ = AddButton("btnFaster", "Faster", 3600, 2220);
+    nowLabels_ = {now,     state_, tick_,   speed_, destination_, destinationLetter_,
+                  frames_, step_,  slower_, faster_};
     connect(step_, &QPushButton::clicked, this, [run] { run(Command::Step); });
     connect(slower_, &QPushButton::clicked, this, [run] { run(Command::Slower); });
     connect(faster_, &QPushButton::clicked, this, [run] { run(Command::Faster); });
@@ -124,6 +129,8 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
         QApplication::clipboard()->setText(text);
     });
     connect(clear_, &QPushButton::clicked, this, &LessonPanel::Clear);
+    openLessons_ = AddButton("btnLessons", explain::LessonsCaption.data(), 3600, 10140);
+    connect(openLessons_, &QPushButton::clicked, this, [run] { run(Command::Lessons); });
     hide();
 }
 
@@ -146,9 +153,10 @@ QPushButton* LessonPanel::AddButton(const char* name, const char* caption, float
 }
 
 std::vector<QWidget*> LessonPanel::FocusChain() const {
-    std::vector<QWidget*> chain{step_, slower_, faster_, follow_, &timeline_->Slider()};
+    std::vector<QWidget*> chain = lessons_->FocusChain();
+    chain.insert(chain.end(), {step_, slower_, faster_, follow_, &timeline_->Slider()});
     for (QWidget* widget : predict_->FocusChain()) chain.push_back(widget);
-    chain.insert(chain.end(), {view_, copy_, clear_});
+    chain.insert(chain.end(), {view_, copy_, clear_, openLessons_});
     return chain;
 }
 
@@ -239,6 +247,11 @@ void LessonPanel::DropAfter(history::Moment moment) {
     } else {
         viewStale_ = true;
     }
+}
+
+void LessonPanel::ShowLessons(const LessonFacts& facts) {
+    lessons_->Show(facts);
+    for (QWidget* label : nowLabels_) label->setVisible(!facts.open);
 }
 
 void LessonPanel::ShowPredict(const PredictFacts& facts) {

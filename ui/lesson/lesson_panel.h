@@ -16,6 +16,7 @@
 #include "common/face.h"
 #include "history/timeline.h"
 #include "log/lesson_log.h"
+#include "ui/lesson/lesson_box.h"
 #include "ui/lesson/predict_box.h"
 #include "ui/lesson/timeline_view.h"
 #include "ui/scene/zoom.h"
@@ -55,7 +56,8 @@ public:
     // `run` carries out the Step, Slower and Faster buttons' commands, `goTo`
     // takes the window to a moment of the timeline or of a log line.
     LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
-                std::function<void(history::Moment)> goTo, PredictActions predict);
+                std::function<void(history::Moment)> goTo, PredictActions predict,
+                const std::vector<std::string>& lessonTitles, LessonActions lessons);
 
     void ShowNow(const NowFacts& now);
     // The elements to follow besides all of them; the choice is kept where it
@@ -75,6 +77,9 @@ public:
     // feedback, which take the upper part of the log's place.
     void ShowPredict(const PredictFacts& facts);
     PredictBox& predictBox() { return *predict_; }
+    // The lessons' box, which takes the place of *now* while it is open.
+    void ShowLessons(const LessonFacts& facts);
+    LessonBox& lessonBox() { return *lessons_; }
     // The element the log follows, which the questions follow too.
     const std::optional<FollowedElement>& Followed() const { return followed_; }
 
@@ -115,6 +120,9 @@ private:
     history::Moment oldestKept_ = 0;
     std::unique_ptr<TimelineView> timeline_;
     std::unique_ptr<PredictBox> predict_;
+    std::unique_ptr<LessonBox> lessons_;
+    std::vector<QWidget*> nowLabels_;
+    QPushButton* openLessons_ = nullptr;
     std::function<std::string()> transcript_;
     std::function<void()> clearScore_;
     float logTop_ = 0;

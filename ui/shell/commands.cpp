@@ -37,6 +37,7 @@ bool RunOnCore(Demo& demo, Command command) {
         case Command::FitToScreen:
         case Command::LessonPanel:
         case Command::Predict:
+        case Command::Lessons:
             return false;
         case Command::Kill:
             demo.btnKill_Click();

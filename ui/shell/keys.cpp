@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <array>
 
+#include "explain/lessons.h"
 #include "explain/questions.h"
 
 namespace bridging::ui {
@@ -32,6 +33,7 @@ constexpr std::array Table = {
     KeyBinding{Command::FitToScreen, "Fit to screen", "F11", QKeyCombination(Qt::Key_F11)},
     KeyBinding{Command::LessonPanel, "Lesson panel", "F2", QKeyCombination(Qt::Key_F2)},
     KeyBinding{Command::Predict, explain::PredictMenuText, "F3", QKeyCombination(Qt::Key_F3)},
+    KeyBinding{Command::Lessons, explain::LessonsCaption.data(), "F4", QKeyCombination(Qt::Key_F4)},
     KeyBinding{Command::Kill, "Kill", "Ctrl+K", Ctrl(Qt::Key_K)},
     KeyBinding{Command::Renumber, "Renumber", "Ctrl+N", Ctrl(Qt::Key_N)},
     KeyBinding{Command::Reset, "Reset", "Ctrl+R", Ctrl(Qt::Key_R)},

@@ -36,6 +36,7 @@ enum class Command {
     FitToScreen,
     LessonPanel,
     Predict,
+    Lessons,
     Kill,
     Renumber,
     Reset,

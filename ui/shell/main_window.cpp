@@ -19,6 +19,7 @@
 #include "ui/lesson/lesson_panel.h"
 #include "ui/scene/face_qt.h"
 #include "ui/scene/focus_mark.h"
+#include "ui/scene/lesson_mark.h"
 #include "ui/scene/network_view.h"
 #include "ui/shell/accessibility.h"
 #include "ui/shell/commands.h"
@@ -56,7 +57,7 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
             ShowMoveInTime();
             refresh();
         },
-        PredictWiring());
+        PredictWiring(), LessonTitles(), LessonWiring());
     lesson_ = std::make_unique<LessonFeed>(*this, *panel_);
     ChainFocus();
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
@@ -68,6 +69,7 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
     for (QWidget* control : findChildren<QAbstractButton*>())
         control->setContextMenuPolicy(Qt::PreventContextMenu);
     focusMark_ = new FocusMark(*this, zoom_);
+    lessonMarks_ = std::make_unique<LessonMarks>(*this, zoom_);
     connect(qApp, &QApplication::focusChanged, focusMark_, &FocusMark::Follow);
     qApp->installEventFilter(this);
 
@@ -128,6 +130,8 @@ void MainWindow::ShowLesson(bool afterUserAction) {
     lesson_->Show(demo_, lines, moment, afterUserAction, ticking());
     panel_->ShowTime(*timeline_);
     if (panel_->isVisible()) panel_->ShowPredict(FactsOf(predict_));
+    ObserveLesson(moment);
+    if (lessonsOpen_) ShowLessonState();
 }
 
 void MainWindow::StartNewFutureIfBack() {
@@ -182,6 +186,9 @@ void MainWindow::RunCommand(Command command) {
             break;
         case Command::Predict:
             SetPredict(!predict_.Settings().On());
+            break;
+        case Command::Lessons:
+            ToggleLessons();
             break;
         default:
             // Nothing moves in time, nor reaches the core, while a message waits for OK.
@@ -273,6 +280,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::KeyPress) focusMark_->SetKeyboardInUse(true);
     auto& key = static_cast<QKeyEvent&>(*event);
+    // Escape leaves a lesson, keeping the network as it stands.
+    if (lessonsOpen_ && key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
+        key.accept();
+        if (type == QEvent::KeyPress) LeaveLesson();
+        return true;
+    }
     // The answers' keys wherever the focus is, and only while a question waits.
     if (const std::optional<std::size_t> answer = AnswerForKey(key.key(), key.modifiers());
         answer && predict_.Asking()) {

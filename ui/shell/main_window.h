@@ -8,6 +8,7 @@
 // record of what happened; the network's state is the core's alone.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -17,6 +18,7 @@
 #include "driver/demo.h"
 #include "driver/platform.h"
 #include "history/timeline.h"
+#include "lessons/run.h"
 #include "log/lesson_log.h"
 #include "predict/predict_mode.h"
 #include "ui/scene/zoom.h"
@@ -32,6 +34,8 @@ class LessonFeed;
 class LessonPanel;
 class NetworkView;
 struct PredictActions;
+struct LessonActions;
+class LessonMarks;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -108,6 +112,26 @@ private:
     void PlayWatchedTick();
     PredictActions PredictWiring();
 
+    // Lessons (main_window_lessons.cpp).
+    static std::vector<std::string> LessonTitles();
+    LessonActions LessonWiring();
+    void ToggleLessons();
+    void LeaveLesson();
+    void StartLesson(std::size_t index);
+    // A lesson's press, made on the widget as the user would.
+    void Press(const lessons::Press& press);
+    void LessonShowMe();
+    void LessonTryAgain();
+    void LessonSkip();
+    // The waiting step's question, asked whatever predict mode is set to.
+    void BeginStepCue();
+    // The waiting step as a screen reader hears it, or the summary at the end.
+    std::string StepSpoken() const;
+    // After each action or tick, with its records: the steps now done, said.
+    void ObserveLesson(history::Moment moment);
+    void ShowLessonState();
+    void MarkAsked(const std::vector<QWidget*>& asked);
+
     // Declared before the core, which reports into it until the end.
     DecisionCollector decisions_;
     QtTickTimer timer_;
@@ -119,11 +143,15 @@ private:
     predict::PredictMode predict_;
     // "Watch again" shows the question's moment, then this plays its tick.
     QTimer watchAgain_;
+    lessons::LessonRun lessonRun_;
+    bool lessonsOpen_ = false;
+    QElapsedTimer lessonClock_;
 
     std::unique_ptr<ControlColumn> controls_;
     std::unique_ptr<NetworkView> network_;
     FocusMark* focusMark_ = nullptr;
     LessonPanel* panel_ = nullptr;
+    std::unique_ptr<LessonMarks> lessonMarks_;
     std::unique_ptr<LessonFeed> lesson_;
     // The zoom to go back to when F11 leaves the fitted size.
     std::optional<double> zoomBeforeFit_;

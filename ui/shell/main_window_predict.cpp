@@ -74,7 +74,9 @@ void MainWindow::SayQuestion() {
 
 void MainWindow::AnswerQuestion(std::size_t choice) {
     if (demo_.MessageOpen() || !predict_.Asking()) return;
+    const bool cued = predict_.Settings().CurrentIsCued();
     const predict::Feedback feedback = predict_.Answer(demo_, choice);
+    if (cued) lessonRun_.RecordAnswer(feedback.right);
     refresh();
     SayAfterAnswer(feedback);
 }

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// A lesson in the real window: F4, the first lesson's first step with its
+// outline on what it asks to press, Show me, the step's question, the step done.
+#include <QComboBox>
+
+#include "explain/lessons.h"
+#include "ui/lesson/lesson_panel.h"
+#include "window_test_support.h"
+
+namespace bridging::ui::testing {
+namespace {
+
+int MarksShown(QWidget& window) {
+    int shown = 0;
+    for (QWidget* mark : window.findChildren<QWidget*>(QStringLiteral("LessonMark")))
+        shown += mark->isVisible() ? 1 : 0;
+    return shown;
+}
+
+TEST(LessonWindow, F4ShowMeAndTheFirstStepDone) {
+    MainWindow window;
+    window.show();
+    QTest::keyClick(&window, Qt::Key_F4);
+    ASSERT_TRUE(window.lessonPanel().isVisible());
+    Click(window, QStringLiteral("btnLessonStart"));
+    EXPECT_EQ(Child<QLabel>(window, QStringLiteral("lblLesson")).text(),
+              QStringLiteral("Learning and filtering: Step 1 of 6"));
+    // C's letter and A's Send are asked for, and say so to a screen reader.
+    EXPECT_EQ(MarksShown(window), 2);
+    EXPECT_TRUE(Child(window, QStringLiteral("Computer1_0_btnKeys"))
+                    .accessibleDescription()
+                    .endsWith(QString::fromUtf8(explain::AskedToPressDescription.data())));
+    Click(window, QStringLiteral("btnShowMe"));
+    EXPECT_EQ(window.demo().iSelectedStation(), 3);
+    int ticks = 0;
+    while (!window.predictMode().Asking() && ticks++ < 200) Tick(window);
+    ASSERT_TRUE(window.predictMode().Asking()) << "the step's question, with predict mode off";
+    QTest::keyClick(&window,
+                    Qt::Key_1 + static_cast<int>(window.predictMode().Settings().Current()->right));
+    for (int i = 0; i < 100 && window.demo().Bridge1[0].PortATable()[0] != 1; ++i) Tick(window);
+    EXPECT_EQ(Child<QLabel>(window, QStringLiteral("lblLesson")).text(),
+              QStringLiteral("Learning and filtering: Step 2 of 6"));
+    EXPECT_EQ(MarksShown(window), 2);  // A's letter, C's Send
+    // Escape leaves the lesson; the network stays as it stands.
+    const Simulation before = window.demo().State();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(MarksShown(window), 0);
+    EXPECT_TRUE(window.demo().State() == before);
+    EXPECT_TRUE(Child(window, QStringLiteral("lblTick")).isVisible());
+}
+
+}  // namespace
+}  // namespace bridging::ui::testing
