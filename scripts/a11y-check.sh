@@ -4,7 +4,8 @@
 
 # Checks the window as a screen reader meets it: starts the program under a
 # virtual display with a session bus and the accessibility bus, drives a frame
-# through "One Bridge" and a spanning-tree round through "Two Bridges" over the
+# through "One Bridge", a spanning-tree round through "Two Bridges", a move in
+# time, a question of predict mode and a lesson's first step over the
 # bus, prints the tree and the events heard, and fails when one is missing.
 # Usage: scripts/a11y-check.sh [path of the program]; PRESET picks the build.
 set -euo pipefail

@@ -258,6 +258,34 @@ def main():
                                for e in events[start:])),
            "key 2 answers, and the result is spoken")
 
+    print("== A lesson, from the keyboard")
+    start = len(events)
+    press_keys(app, "F3")  # predict mode off again: the lesson asks its own questions
+    press_keys(app, "F4")
+    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
+                               "choose a lesson" in e[2] for e in events[start:])),
+           "opening the lessons is spoken")
+    # A list reads out its current entry as its name.
+    lessons = find(app, lambda a: a.name == "Learning and filtering" and
+                   a.getRole() == pyatspi.ROLE_COMBO_BOX and showing(a))
+    expect(lessons is not None, "the lessons are a list, its first entry chosen")
+    act(find(app, lambda a: a.name == "Start" and showing(a)), "Press")
+    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
+                               "Step 1 of 6: Make C the destination" in e[2]
+                               for e in events[start:])),
+           "the lesson's first step is spoken when it begins")
+    send_a = find(app, lambda a: a.name == "Send from station A")
+    expect(send_a is not None and send_a.description.endswith("the lesson asks you to press this"),
+           "the control a step asks for says so in its description")
+    act(find(app, lambda a: a.name == "Show me" and showing(a)), "Press")
+    expect(wait(15, lambda: any(e[0].startswith("object:text-changed:insert") and
+                                "is about to receive C:A" in e[2] for e in events[start:])),
+           "the step's question is spoken, with predict mode off")
+    os.system("xdotool key 2")
+    expect(wait(15, lambda: any(e[0].startswith("object:text-changed:insert") and
+                                "Step 1 of 6 done" in e[2] for e in events[start:])),
+           "the step is spoken as done")
+
     print(f"== {len(events)} events heard")
     for event in events:
         print("  ", *event)
