@@ -6,6 +6,7 @@
 #include <QComboBox>
 
 #include "explain/lessons.h"
+#include "lessons/catalogue.h"
 #include "ui/lesson/lesson_panel.h"
 #include "window_test_support.h"
 
@@ -49,6 +50,39 @@ TEST(LessonWindow, F4ShowMeAndTheFirstStepDone) {
     EXPECT_EQ(MarksShown(window), 0);
     EXPECT_TRUE(window.demo().State() == before);
     EXPECT_TRUE(Child(window, QStringLiteral("lblTick")).isVisible());
+}
+
+// Every lesson, through the window's own Show me and the real widgets it
+// presses, reaches its end with every step done; its questions are answered
+// by key as they come.
+TEST(LessonWindow, EveryLessonEndsThroughShowMe) {
+    const int count = static_cast<int>(lessons::AllLessons().size());
+    for (int lesson = 0; lesson < count; ++lesson) {
+        SCOPED_TRACE(lesson);
+        MainWindow window;
+        window.show();
+        QTest::keyClick(&window, Qt::Key_F4);
+        Child<QComboBox>(window, QStringLiteral("cboLesson")).setCurrentIndex(lesson);
+        Click(window, QStringLiteral("btnLessonStart"));
+        auto& heading = Child<QLabel>(window, QStringLiteral("lblLesson"));
+        QString shownMe;
+        for (int tick = 0; tick < 8000 && heading.text().contains(QStringLiteral("Step")); ++tick) {
+            if (window.predictMode().Asking()) {
+                QTest::keyClick(&window, Qt::Key_3);
+                continue;
+            }
+            if (shownMe != heading.text()) {
+                shownMe = heading.text();
+                Click(window, QStringLiteral("btnShowMe"));
+            }
+            Tick(window);
+        }
+        EXPECT_EQ(heading.text().toStdString(), lessons::AllLessons()[lesson].title);
+        EXPECT_TRUE(Child<QLabel>(window, QStringLiteral("lblLessonStep"))
+                        .text()
+                        .contains(QStringLiteral("Steps skipped: 0")))
+            << Child<QLabel>(window, QStringLiteral("lblLessonStep")).text().toStdString();
+    }
 }
 
 }  // namespace
