@@ -103,6 +103,12 @@ def heard(kind, text):
     return any(e[0].startswith(kind) and text in (e[1] + " " + e[2]) for e in events)
 
 
+def spoken_since(start, *texts):
+    """Whether a line added since event `start` holds every one of `texts`."""
+    return any(e[0].startswith("object:text-changed:insert") and all(t in e[2] for t in texts)
+               for e in events[start:])
+
+
 def find_app():
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
@@ -206,8 +212,7 @@ def main():
     print("== Back in time")
     start = len(events)
     press_keys(app, "ctrl+comma")
-    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
-                               "Back at tick" in e[2] for e in events[start:])),
+    expect(wait(3, lambda: spoken_since(start, "Back at tick")),
            "a move back in time is spoken")
     timeline = find(app, lambda a: a.name == "Timeline" and
                     a.getRole() == pyatspi.ROLE_SLIDER)
@@ -220,8 +225,7 @@ def main():
                     " of " in timeline.description),
                "the timeline's value reads tick N of M")
     press_keys(app, "ctrl+End")
-    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
-                               "Back to now" in e[2] for e in events[start:])),
+    expect(wait(3, lambda: spoken_since(start, "Back to now")),
            "the return to now is spoken")
 
     print("== Predict, then watch: a question before the bridge decides")
@@ -230,8 +234,7 @@ def main():
         press_keys(app, "ctrl+p")  # going back paused the window
     start = len(events)
     press_keys(app, "F3")
-    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
-                               "Predict on" in e[2] for e in events[start:])),
+    expect(wait(3, lambda: spoken_since(start, "Predict on")),
            "switching predict mode on is spoken")
     for name in ("Learning", "Forwarding"):
         box = find(app, lambda a, name=name: a.name == name)
@@ -242,9 +245,7 @@ def main():
     if letter_c is not None and not letter_c.getState().contains(pyatspi.STATE_CHECKED):
         act(letter_c, "Toggle")
     act(find(app, lambda a: a.name == "Send from station A"), "Press")
-    expect(wait(15, lambda: any(e[0].startswith("object:text-changed:insert") and
-                                "is about to receive C:A" in e[2] and " 2: " in e[2]
-                                for e in events[start:])),
+    expect(wait(15, lambda: spoken_since(start, "is about to receive C:A", " 2: ")),
            "the question and its numbered answers are spoken")
     answers = [a for a in walk(app) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(a)
                and a.name[:1] in "1234" and a.name[1:3] == "  "]
@@ -253,37 +254,30 @@ def main():
            "the question paused the window: the Pause button reads Resume")
     start = len(events)
     os.system("xdotool key 2")  # wherever the focus is in the window
-    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
-                               ("Right." in e[2] or "Not quite" in e[2])
-                               for e in events[start:])),
+    expect(wait(3, lambda: spoken_since(start, "Right.") or spoken_since(start, "Not quite")),
            "key 2 answers, and the result is spoken")
 
     print("== A lesson, from the keyboard")
     start = len(events)
     press_keys(app, "F3")  # predict mode off again: the lesson asks its own questions
     press_keys(app, "F4")
-    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
-                               "choose a lesson" in e[2] for e in events[start:])),
+    expect(wait(3, lambda: spoken_since(start, "choose a lesson")),
            "opening the lessons is spoken")
     # A list reads out its current entry as its name.
     lessons = find(app, lambda a: a.name == "Learning and filtering" and
                    a.getRole() == pyatspi.ROLE_COMBO_BOX and showing(a))
     expect(lessons is not None, "the lessons are a list, its first entry chosen")
     act(find(app, lambda a: a.name == "Start" and showing(a)), "Press")
-    expect(wait(3, lambda: any(e[0].startswith("object:text-changed:insert") and
-                               "Step 1 of 6: Make C the destination" in e[2]
-                               for e in events[start:])),
+    expect(wait(3, lambda: spoken_since(start, "Step 1 of 6: Make C the destination")),
            "the lesson's first step is spoken when it begins")
     send_a = find(app, lambda a: a.name == "Send from station A")
     expect(send_a is not None and send_a.description.endswith("the lesson asks you to press this"),
            "the control a step asks for says so in its description")
     act(find(app, lambda a: a.name == "Show me" and showing(a)), "Press")
-    expect(wait(15, lambda: any(e[0].startswith("object:text-changed:insert") and
-                                "is about to receive C:A" in e[2] for e in events[start:])),
+    expect(wait(15, lambda: spoken_since(start, "is about to receive C:A")),
            "the step's question is spoken, with predict mode off")
     os.system("xdotool key 2")
-    expect(wait(15, lambda: any(e[0].startswith("object:text-changed:insert") and
-                                "Step 1 of 6 done" in e[2] for e in events[start:])),
+    expect(wait(15, lambda: spoken_since(start, "Step 1 of 6 done")),
            "the step is spoken as done")
 
     print(f"== {len(events)} events heard")

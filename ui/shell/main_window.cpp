@@ -129,9 +129,11 @@ void MainWindow::ShowLesson(bool afterUserAction) {
         timeline_->LookingBack() ? timeline_->Shown() : timeline_->Keep(MarksTheTimeline(lines));
     lesson_->Show(demo_, lines, moment, afterUserAction, ticking());
     panel_->ShowTime(*timeline_);
-    if (panel_->isVisible()) panel_->ShowPredict(FactsOf(predict_));
-    ObserveLesson(moment);
-    if (lessonsOpen_) ShowLessonState();
+    // Predict mode and the lesson's box change only after a user action or
+    // when a step gets done, never by a plain tick.
+    if (afterUserAction && panel_->isVisible()) panel_->ShowPredict(FactsOf(predict_));
+    const bool stepDone = ObserveLesson(moment);
+    if (lessonsOpen_ && (afterUserAction || stepDone)) ShowLessonState();
 }
 
 void MainWindow::StartNewFutureIfBack() {

@@ -127,8 +127,9 @@ private:
     void BeginStepCue();
     // The waiting step as a screen reader hears it, or the summary at the end.
     std::string StepSpoken() const;
-    // After each action or tick, with its records: the steps now done, said.
-    void ObserveLesson(history::Moment moment);
+    // After each action or tick, with its records: the steps now done, said;
+    // true when one was.
+    bool ObserveLesson(history::Moment moment);
     void ShowLessonState();
     void MarkAsked(const std::vector<QWidget*>& asked);
 

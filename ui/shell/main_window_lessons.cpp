@@ -188,17 +188,18 @@ std::string MainWindow::StepSpoken() const {
     return {};
 }
 
-void MainWindow::ObserveLesson(history::Moment moment) {
-    if (!lessonRun_.Active()) return;
+bool MainWindow::ObserveLesson(history::Moment moment) {
+    if (!lessonRun_.Active()) return false;
     const std::vector<Decision> records = decisions_.TakeRecords();
-    if (lessonRun_.Finished()) return;
+    if (lessonRun_.Finished()) return false;
     const std::size_t before = lessonRun_.StepIndex();
-    if (!lessonRun_.Observe(demo_.State(), records, moment)) return;
+    if (!lessonRun_.Observe(demo_.State(), records, moment)) return false;
     std::string said;
     for (std::size_t step = before; step < lessonRun_.StepIndex(); ++step)
         said += explain::StepDoneText(step + 1, lessonRun_.StepCount()) + " ";
     BeginStepCue();
     lesson_->Say(said + StepSpoken());
+    return true;
 }
 
 void MainWindow::ShowLessonState() {
