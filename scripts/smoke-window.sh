@@ -60,7 +60,8 @@ fail() {
     for log in "$work"/program.log "$work"/reader.log "$work"/sanitizer.*; do
         [ -s "$log" ] && { echo "--- $log"; tail -n 60 "$log"; } >&2
     done
-    echo "smoke-window: replay with SMOKE_SEED=$SEED" >&2
+    # Said again last, where a tail of the output still shows it.
+    echo "smoke-window: $*; replay with SMOKE_SEED=$SEED" >&2
     exit 1
 }
 
@@ -125,7 +126,7 @@ if [ -n "$reader_pid" ]; then
 fi
 
 # A leak or another report makes the exit status nonzero and leaves a log.
-scripts/window-client.py close "$main"
+scripts/window-client.py close "$main" || fail "the window did not close when asked"
 status=""
 for _ in $(seq 600); do
     if ! kill -0 "$program_pid" 2>/dev/null; then
