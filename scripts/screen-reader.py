@@ -7,7 +7,9 @@ SMOKE_READER=1). It listens on the accessibility bus to what the program says
 has changed and reads each event's source as a screen reader does before it
 speaks (name, role, states, text and children), and every few seconds walks
 and reads the program's whole tree. It runs until SIGTERM, then prints what it
-read.
+read; on the way it says on standard error when it found the program, began
+listening ("screen-reader: listening", which the smoke test waits for) and
+stopped.
 
     screen-reader.py [SECONDS_BETWEEN_WALKS]
 
@@ -146,9 +148,9 @@ class Reader:
         self.slowest_walk = max(self.slowest_walk, time.monotonic() - started)
 
 
-def find_app(seconds):
+def find_app(seconds, stopping):
     end = time.monotonic() + seconds
-    while time.monotonic() < end:
+    while time.monotonic() < end and not stopping:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
@@ -158,15 +160,39 @@ def find_app(seconds):
             except Exception:  # noqa: BLE001 - another client that went away
                 continue
         time.sleep(0.2)
+        # A SIGTERM that came meanwhile is dispatched here.
+        while GLib.MainContext.default().iteration(False):
+            pass
     return None
+
+
+def progress(started, what):
+    print(f"screen-reader: {what} after {time.monotonic() - started:.1f} s",
+          file=sys.stderr, flush=True)
 
 
 def main():
     between = float(sys.argv[1]) if len(sys.argv) > 1 else 3.0
-    app = find_app(30)
+    started = time.monotonic()
+    # Taken first, so that a SIGTERM never ends the reader unheard: one that comes
+    # while a call waits for its answer is dispatched once the call returns.
+    stopping = []
+
+    def stop():
+        stopping.append(True)
+        try:
+            pyatspi.Registry.stop()
+        except Exception:  # noqa: BLE001 - not listening yet
+            pass
+        return False
+
+    GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGTERM, stop)
+    app = find_app(30, stopping)
     if app is None:
-        print("screen-reader: the program never appeared on the accessibility bus", flush=True)
+        print("screen-reader: the program never appeared on the accessibility bus "
+              f"in {time.monotonic() - started:.1f} s", flush=True)
         return 1
+    progress(started, "found the program")
     reader = Reader(app)
     pyatspi.Registry.registerEventListener(reader.on_event, *EVENTS)
     pyatspi.Registry.registerKeystrokeListener(
@@ -174,14 +200,14 @@ def main():
         kind=(pyatspi.KEY_PRESSED_EVENT, pyatspi.KEY_RELEASED_EVENT))
     GLib.timeout_add(int(between * 1000), reader.walk)
     GLib.timeout_add(10, reader.read_queued)
-
-    def stop():
-        pyatspi.Registry.stop()
-        return False
-
-    GLib.unix_signal_add(GLib.PRIORITY_HIGH, signal.SIGTERM, stop)
+    progress(started, "listening")
     reader.walk()
-    pyatspi.Registry.start()
+    progress(started, "first walk done")
+    while GLib.MainContext.default().iteration(False):
+        pass
+    if not stopping:
+        pyatspi.Registry.start()
+    progress(started, "stopped")
 
     print(f"screen-reader: {reader.heard} events heard, {reader.read} sources read "
           f"({reader.coalesced} events on an element still waiting to be read, "
