@@ -131,6 +131,18 @@ def names_now(app):
     return [a.name for a in walk(app) if showing(a)]
 
 
+def tick_boxes(app):
+    """Ticks Learning and Forwarding as a screen reader ticks them, through the
+    accessible toggle, and expects them to stay ticked."""
+    for name in ("Learning", "Forwarding"):
+        box = find(app, lambda a, name=name: a.name == name)
+        if not box.getState().contains(pyatspi.STATE_CHECKED):
+            act(box, "Toggle")
+        wait(1)
+        expect(box.getState().contains(pyatspi.STATE_CHECKED),
+               f"the accessible toggle of {name} stays ticked")
+
+
 def main():
     app = None
     for _ in range(100):
@@ -154,15 +166,8 @@ def main():
     expect(wait(2, lambda: letter_c.name == "Station C, the destination"
                 and letter_c.getState().contains(pyatspi.STATE_CHECKED)),
            "the accessible toggle makes station C the destination (checked)")
-    # The bridge passes frames on only with both boxes ticked; ticked here as a
-    # screen reader ticks them, through the accessible toggle.
-    for name in ("Learning", "Forwarding"):
-        box = find(app, lambda a, name=name: a.name == name)
-        if not box.getState().contains(pyatspi.STATE_CHECKED):
-            act(box, "Toggle")
-        wait(1)
-        expect(box.getState().contains(pyatspi.STATE_CHECKED),
-               f"the accessible toggle of {name} stays ticked")
+    # The bridge passes frames on only with both boxes ticked.
+    tick_boxes(app)
     act(find(app, lambda a: a.name == "Send from station A"), "Press")
     expect(wait(3, lambda: any(n.startswith("Frame C:A, from A to C, moving") for n in names_now(app))),
            "a frame from A to C is a child of the window")
@@ -236,11 +241,7 @@ def main():
     press_keys(app, "F3")
     expect(wait(3, lambda: spoken_since(start, "Predict on")),
            "switching predict mode on is spoken")
-    for name in ("Learning", "Forwarding"):
-        box = find(app, lambda a, name=name: a.name == name)
-        if not box.getState().contains(pyatspi.STATE_CHECKED):
-            act(box, "Toggle")
-        wait(0.5)
+    tick_boxes(app)
     letter_c = find(app, lambda a: a.name.startswith("Station C,") and showing(a))
     if letter_c is not None and not letter_c.getState().contains(pyatspi.STATE_CHECKED):
         act(letter_c, "Toggle")
