@@ -33,8 +33,8 @@ void BM_TickWithLookAhead(benchmark::State& state) {
     for (auto _ : state) {
         busy.Renew();
         if (predicting) {
-            const predict::NextTick next = predict::LookAhead(busy.demo());
-            if (predictor.Prepare(moment, busy.demo(), next)) {
+            const predict::NextTick next = predict::LookAhead(busy.State());
+            if (predictor.Prepare(moment, busy.State(), next)) {
                 while (predictor.Current() != nullptr) {
                     benchmark::DoNotOptimize(predictor.Reveal());
                     ++questions;

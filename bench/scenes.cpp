@@ -39,7 +39,7 @@ constexpr std::array<Token, PoolSize> FullPool = {{{4000, 9260, 200, 0},
 
 void FillPool(Demo& demo) {
     for (int k = 0; k < PoolSize; ++k) {
-        Packet& p = demo.Packet1[k];
+        Packet& p = demo.Scene().Packet1[k];
         p.SetDestination(k % 6 + 1);
         p.SetSource(1);
         p.SetXOffset(FullPool[k].dx);
@@ -66,32 +66,34 @@ const char* NetworkOf(Scene scene) {
 
 Window::Window(const std::string& scenario) {
     demo.Form_Load();
-    demo.SetCombo1Text(scenario);
-    demo.SetChkLearn(1);
-    demo.SetChkForward(1);
+    Action typed = Act(ActionKind::TypeScenario);
+    typed.text = scenario;
+    Do(typed);
+    Do(Act(ActionKind::SetLearning, 1));
+    Do(Act(ActionKind::SetForwarding, 1));
 }
 
 int ShownTokens(const Demo& demo) {
     int shown = 0;
-    for (const Packet& p : demo.Packet1) shown += p.place.Visible ? 1 : 0;
+    for (const Packet& p : demo.State().Packet1) shown += p.place.Visible ? 1 : 0;
     return shown;
 }
 
 BusyNetwork::BusyNetwork(Scene scene) : scene_(scene), window_(NetworkOf(scene)) {
     if (scene_ == Scene::FullPool) {
         FillPool(window_.demo);
-        for (int k = 0; k < PoolSize; ++k) start_[k] = window_.demo.Packet1[k].place;
+        for (int k = 0; k < PoolSize; ++k) start_[k] = window_.demo.State().Packet1[k].place;
     } else {
-        window_.demo.Computer1_Command1_Click(2);
+        window_.Do(Act(ActionKind::Letter, 2));
     }
 }
 
 void BusyNetwork::Renew() {
     Demo& d = window_.demo;
     if (scene_ == Scene::FullPool) {
-        for (int k = 0; k < PoolSize; ++k) d.Packet1[k].place = start_[k];
-    } else if (!d.AnyTokenShown()) {
-        d.Computer1_btnKeys_Click(0);
+        for (int k = 0; k < PoolSize; ++k) d.Scene().Packet1[k].place = start_[k];
+    } else if (!d.State().AnyTokenShown()) {
+        window_.Do(Act(ActionKind::Send, 0));
     }
 }
 

@@ -10,17 +10,17 @@
 #include <string>
 
 #include "driver/demo.h"
-#include "tests/fakes.h"
 
 namespace bridging::bench {
 
 // The window after start-up with a network built, learning and forwarding on.
 struct Window {
-    testing::SilentMessage message;
     FixedSeedRandom random;
-    Demo demo{message, random};
+    Demo demo;
 
     explicit Window(const std::string& scenario);
+    // A user's action, as the window hands it to the simulation.
+    void Do(const Action& action) { demo.Perform(action, random); }
 };
 
 int ShownTokens(const Demo& demo);
@@ -41,6 +41,7 @@ public:
     explicit BusyNetwork(Scene scene);
 
     Demo& demo() { return window_.demo; }
+    const Simulation& State() const { return window_.demo.State(); }
     // Before each tick: a new frame when none is shown, or the full pool's
     // tokens back where they stood (a few stores, part of the figure).
     void Renew();

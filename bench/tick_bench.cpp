@@ -51,11 +51,11 @@ void BM_OneBridgeRoad(benchmark::State& state) {
     bench::Window w("One Bridge");
     LogAccount log(LogLines);
     KeepAccountIf(state, w.demo, log);
-    w.demo.Computer1_Command1_Click(2);
+    w.Do(Act(ActionKind::Letter, 2));
     long ticks = 0;
     for (auto _ : state) {
-        w.demo.Computer1_btnKeys_Click(0);
-        while (w.demo.AnyTokenShown()) {
+        w.Do(Act(ActionKind::Send, 0));
+        while (w.demo.State().AnyTokenShown()) {
             w.demo.Timer1_Timer();
             ++ticks;
         }

@@ -30,7 +30,7 @@ bool FitsATable(double station) {
 
 void Bridge::xPacketArrives(const Packet& pktIn, std::int16_t iPort, BridgeEvents& raised) {
     const int arrival = iPort == 0 ? PortA : PortB;
-    if (pktIn.Destination() == 0) {
+    if (pktIn.IsSpanningTreeFrame()) {
         ReceiveSpanningTreeFrame(pktIn, arrival, raised);
         return;
     }

@@ -55,6 +55,20 @@ enum class DecisionKind : std::uint8_t {
 
 enum class ElementKind : std::uint8_t { Window, Bridge, Station };
 
+// The decisions a class must not miss: a frame reaching its station, a block,
+// a new root, and the dispatcher's messages. The timeline marks their moments,
+// a screen reader hears them even while the log is hidden, and predict mode
+// can stop before each of them.
+constexpr bool IsLandmark(DecisionKind kind) {
+    return kind == DecisionKind::FrameArrives || kind == DecisionKind::Blocks ||
+           kind == DecisionKind::AdoptsRoot || kind == DecisionKind::RunOutOfPackets ||
+           kind == DecisionKind::NoSegmentBelow;
+}
+
+// A frame's destination tells the two kinds of frame apart: a station's number
+// (1 and above), or 0 for a spanning-tree frame.
+constexpr bool IsSpanningTreeDestination(double destination) { return destination == 0; }
+
 // Why a bridge blocked: the frame's cost against its own total through its root
 // port (`BlockReason::LowerCost`), the same cost and a lower sender number, or,
 // with equal totals and so no root port, a cost below them.

@@ -9,7 +9,7 @@ namespace bridging {
 
 void Demo::Report(Decision& decision) {
     if (account_ == nullptr) return;
-    decision.tick = tickCount;
+    decision.tick = sim_.tickCount;
     account_->Record(decision);
 }
 
@@ -19,7 +19,7 @@ void Demo::ReportArrival(int index, const Packet& frame, int port) {
     decision.kind = DecisionKind::Receives;
     decision.element = ElementKind::Bridge;
     decision.index = index;
-    decision.bridgeNumber = Bridge1[index].BridgeNumber();
+    decision.bridgeNumber = sim_.Bridge1[index].BridgeNumber();
     decision.port = port;
     decision.frame = FactsOfFrame(frame);
     Report(decision);
@@ -39,7 +39,7 @@ void Demo::ReportStation(DecisionKind kind, int index, const Packet* frame) {
     decision.element = ElementKind::Station;
     decision.index = index;
     decision.station = index + 1;
-    decision.other = selectedStation;
+    decision.other = sim_.selectedStation;
     if (frame != nullptr) decision.frame = FactsOfFrame(*frame);
     Report(decision);
 }
@@ -49,13 +49,14 @@ void Demo::ReportStation(DecisionKind kind, int index, const Packet* frame) {
 void Demo::ReportRenumbering() {
     if (!Accounting()) return;
     for (int k = 0; k < BridgeCount; ++k) {
-        if (!Bridge1[k].place.Visible) continue;
+        const Bridge& bridge = sim_.Bridge1[k];
+        if (!bridge.place.Visible) continue;
         Decision decision;
         decision.kind = DecisionKind::Renumber;
         decision.element = ElementKind::Bridge;
         decision.index = k;
-        decision.bridgeNumber = Bridge1[k].BridgeNumber();
-        decision.cost = Bridge1[k].PortACost();
+        decision.bridgeNumber = bridge.BridgeNumber();
+        decision.cost = bridge.PortACost();
         Report(decision);
     }
 }
@@ -73,7 +74,7 @@ void Demo::ReportScenario() {
     Decision decision;
     decision.kind = DecisionKind::ScenarioBuilt;
     for (std::string_view name : ScenarioNames) {
-        if (controls.Combo1.text == name) decision.text = name;
+        if (sim_.controls.Combo1.text == name) decision.text = name;
     }
     Report(decision);
 }

@@ -74,50 +74,57 @@ float PacketWidthOf(int k) { return k == 0 ? 1305.0f : PacketWidth; }
 
 }  // namespace
 
-Demo::Demo(const Simulation& state, ModalMessage& message, RandomSource& random)
-    : Simulation(state), message_(message), random_(random) {}
-
-// The tick runs from creation (`running`); it first fires once start-up has returned.
-Demo::Demo(ModalMessage& message, RandomSource& random) : message_(message), random_(random) {
+Demo::Demo() {
+    Simulation& d = sim_;
     for (int k = 0; k < LineCount; ++k) {
         const Ends& s = DesignSegments[k];
-        lneNetA[k] = LineFace{s.X1, s.Y1, s.X2, s.Y2, true};
+        d.lneNetA[k] = LineFace{s.X1, s.Y1, s.X2, s.Y2, true};
         const Ends& l = DesignLinks[k];
-        Line1[k] = LineFace{l.X1, l.Y1, l.X2, l.Y2, true};
-        shpRT[k].place = Placement{DesignLeftMarkers[k].Left, DesignLeftMarkers[k].Top, MarkerWidth,
+        d.Line1[k] = LineFace{l.X1, l.Y1, l.X2, l.Y2, true};
+        d.shpRT[k].place = Placement{DesignLeftMarkers[k].Left, DesignLeftMarkers[k].Top, MarkerWidth,
                                    MarkerHeight, true};
-        shpLT[k].place = Placement{DesignRightMarkers[k].Left, DesignRightMarkers[k].Top,
+        d.shpLT[k].place = Placement{DesignRightMarkers[k].Left, DesignRightMarkers[k].Top,
                                    MarkerWidth, MarkerHeight, true};
     }
     for (int k = 0; k < BridgeCount; ++k) {
-        Bridge1[k].place =
+        d.Bridge1[k].place =
             Placement{DesignBridges[k].Left, DesignBridges[k].Top, BridgeWidth, BridgeHeight, true};
     }
     for (int k = 0; k < ComputerCount; ++k) {
-        Computer1[k].place = Placement{DesignComputers[k].Left, DesignComputers[k].Top,
+        d.Computer1[k].place = Placement{DesignComputers[k].Left, DesignComputers[k].Top,
                                        ComputerWidth(k), ComputerHeight(k), true};
     }
     for (int k = 0; k < PoolSize; ++k) {
-        Packet1[k].place = Placement{DesignPackets[k].Left, DesignPackets[k].Top, PacketWidthOf(k),
+        d.Packet1[k].place = Placement{DesignPackets[k].Left, DesignPackets[k].Top, PacketWidthOf(k),
                                      PacketHeight, true};
     }
 }
 
 void Demo::Form_Load() {
-    Contain([this] {
-        for (int k = 0; k < PoolSize; ++k) Packet1[k].place.Visible = false;
+    Run([this] {
+        for (int k = 0; k < PoolSize; ++k) sim_.Packet1[k].place.Visible = false;
         // A new frame wears its destination's colour: the token's own table.
-        colours = Packet::FillColours;
-        for (std::string_view name : ScenarioNames) controls.Combo1.list.emplace_back(name);
-        SetCombo1Text("One Bridge");
+        sim_.colours = Packet::FillColours;
+        for (std::string_view name : ScenarioNames) sim_.controls.Combo1.list.emplace_back(name);
+        SetText("One Bridge");
         BuildScenario();
-        selectedStation = 1;
+        sim_.selectedStation = 1;
     });
 }
 
-bool Demo::AnyTokenShown() const {
+bool Simulation::AnyTokenShown() const {
     return std::any_of(Packet1.begin(), Packet1.end(),
                        [](const Packet& token) { return token.place.Visible; });
+}
+
+int Simulation::FramesInFlight() const {
+    return static_cast<int>(std::count_if(Packet1.begin(), Packet1.end(),
+                                          [](const Packet& token) { return token.place.Visible; }));
+}
+
+std::string_view MessageText(MessageKind kind) {
+    return kind == MessageKind::RunOutOfPackets ? "Run Out of Packets"
+                                                : "Can't find Segment below Computer";
 }
 
 std::string FirstCharacters(const std::string& text, std::size_t count) {
@@ -131,19 +138,22 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
     return text;
 }
 
-void Demo::SetCombo1Text(const std::string& text) {
-    UserAction([&] {
-        std::string bounded = FirstCharacters(text, ScenarioTextLimit);
-        if (controls.Combo1.text == bounded) return;
-        controls.Combo1.text = std::move(bounded);
-        Combo1_Change();
-    });
+Raised Demo::SetCombo1Text(const std::string& text) {
+    return Run([&] { SetText(text); });
 }
 
-void Demo::PickCombo1(int listIndex) {
-    UserAction([&] {
-        if (listIndex < 0 || listIndex >= static_cast<int>(controls.Combo1.list.size())) return;
-        controls.Combo1.text = controls.Combo1.list[static_cast<std::size_t>(listIndex)];
+void Demo::SetText(const std::string& text) {
+    std::string bounded = FirstCharacters(text, ScenarioTextLimit);
+    if (sim_.controls.Combo1.text == bounded) return;
+    sim_.controls.Combo1.text = std::move(bounded);
+    Combo1_Change();
+}
+
+Raised Demo::PickCombo1(int listIndex) {
+    return Run([&] {
+        const std::vector<std::string>& list = sim_.controls.Combo1.list;
+        if (listIndex < 0 || listIndex >= static_cast<int>(list.size())) return;
+        sim_.controls.Combo1.text = list[static_cast<std::size_t>(listIndex)];
         Combo1_Click();
     });
 }
@@ -157,10 +167,10 @@ void Demo::Combo1_Click() {
     Contain([this] { BuildScenario(); });
 }
 
-void Demo::btnReset_Click() {
-    UserAction([this] {
+Raised Demo::btnReset_Click() {
+    return Run([this] {
         ReportWindow(DecisionKind::Reset);
-        btnKill_Click();
+        Kill();
         BuildScenario();
     });
 }

@@ -10,12 +10,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "bridge/bridge.h"
+#include "common/action.h"
 #include "common/face.h"
 #include "common/value.h"
 #include "driver/account.h"
@@ -68,8 +70,12 @@ inline constexpr int NormalSpeed = 2;
 // The whole simulation as one plain value: everything a tick or a user action
 // changes. It refers to nothing outside itself, so a copy is a second
 // simulation that goes its own way, and two compare equal when they show the
-// same and will do the same.
+// same and will do the same. What only reads it is asked of the value itself.
 struct Simulation {
+    // The window's client area in twips.
+    static constexpr float ClientWidth = 14490;
+    static constexpr float ClientHeight = 10740;
+
     // The network's elements: their placements and visibility are the network.
     std::array<Bridge, BridgeCount> Bridge1;
     std::array<Computer, ComputerCount> Computer1;
@@ -97,8 +103,7 @@ struct Simulation {
     std::array<ColourCode, 9> colours{};
     std::int16_t selectedStation = 1;
     std::int16_t scenario = 0;
-    // Ticks that ran: a tick arriving while paused or while a message waits
-    // for OK moves nothing and is not counted.
+    // Ticks that ran: a tick arriving while paused moves nothing and is not counted.
     std::uint64_t tickCount = 0;
     // An index into SpeedIntervalsMs.
     int speed = NormalSpeed;
@@ -107,90 +112,6 @@ struct Simulation {
     bool running = true;
 
     bool operator==(const Simulation&) const = default;
-};
-
-// The main window's logic: the operations named after the window's controls
-// and events, run on the simulation it holds, with the platform it needs (the
-// modal message, random numbers, the account of decisions) beside it.
-class Demo : public Simulation {
-public:
-    // The window's client area in twips.
-    static constexpr float ClientWidth = 14490;
-    static constexpr float ClientHeight = 10740;
-    static constexpr auto SpeedIntervalsMs = bridging::SpeedIntervalsMs;
-    static constexpr int NormalSpeed = bridging::NormalSpeed;
-
-    // The window as designed, before start-up.
-    Demo(ModalMessage& message, RandomSource& random);
-    // Goes on from a simulation kept earlier or made elsewhere.
-    Demo(const Simulation& state, ModalMessage& message, RandomSource& random);
-    Demo(const Demo&) = delete;
-    Demo& operator=(const Demo&) = delete;
-
-    const Simulation& State() const { return *this; }
-    // Takes up a simulation kept earlier; nothing else (account, platform) changes.
-    void Restore(const Simulation& state) { static_cast<Simulation&>(*this) = state; }
-
-    // One tick whatever the running state: what Timer1 does while running and
-    // Step while paused. For running a kept or copied simulation on.
-    void NextTick() { MoveAndTestTokens(); }
-
-    // Start-up, before the window is first shown.
-    void Form_Load();
-
-    // The scenario list: a text edit (cut to ScenarioTextLimit characters; runs
-    // the change handler when the text actually changes) and a pick from the
-    // drop-down list (runs the click handler).
-    void SetCombo1Text(const std::string& text);
-    void PickCombo1(int listIndex);
-    void Combo1_Change();
-    void Combo1_Click();
-
-    // Control-panel commands.
-    void btnReset_Click();
-    void btnPause_Click();
-    void btnKill_Click();
-    void btnCost_Click();
-    void chkLearn_Click();
-    void chkForward_Click();
-    // A check box set to 0 or 1, by the user's click or by the program: its
-    // command runs only when the state actually changes.
-    void SetChkLearn(int value);
-    void SetChkForward(int value);
-
-    // The presses of the elements' own buttons.
-    void Computer1_Command1_Click(int index);
-    void Computer1_btnKeys_Click(int index);
-    void Bridge1_btnSpanTree_Click(int index);
-
-    // One tick of Timer1: while running, move every shown token and test where
-    // it stands.
-    void Timer1_Timer();
-
-    // While paused, exactly one tick; while running, the same as Pause and no
-    // tick, so that a teacher can step on from the picture where it stopped.
-    // Nothing while a message waits for OK.
-    void Step();
-
-    // One speed up or down; at either end nothing changes.
-    void Faster();
-    void Slower();
-    // An index into SpeedIntervalsMs; out-of-range values are ignored.
-    void SetSpeed(int newSpeed);
-    int Speed() const { return speed; }
-    // The time between ticks at the current speed.
-    int IntervalMs() const { return SpeedIntervalsMs[static_cast<std::size_t>(speed)]; }
-    // Pause / Resume: whether ticks move the frames.
-    bool Running() const { return running; }
-
-    // Take a free token from the pool, fill it, give it its direction and place it.
-    void LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
-                      std::int16_t iDirection, std::int16_t iEnd);
-
-    // Handlers of the elements' events; the element's index comes first.
-    void Computer1_zPacketGo(int Index, const Packet& pkt);
-    void Computer1_zSetSource(int Index);
-    void Bridge1_zBridgeTx(int Index, const Packet& pktTx, std::int16_t iDirection);
 
     // The fixed controls.
     const ComboBoxState& Combo1() const { return controls.Combo1; }
@@ -201,30 +122,162 @@ public:
     const CheckBoxFace& chkLearn() const { return controls.chkLearn; }
     const CheckBoxFace& chkForward() const { return controls.chkForward; }
     const LabelFace& DebugNote() const { return controls.DebugNote; }
-
-    // Window state shared by the handlers.
     const std::array<ColourCode, 9>& Colours() const { return colours; }
     std::int16_t iSelectedStation() const { return selectedStation; }
     std::int16_t iScenario() const { return scenario; }
-    // True while a dispatcher message waits for OK. The message is modal: the
-    // user's actions and the ticks that arrive meanwhile are ignored.
-    bool MessageOpen() const { return messageOpen_; }
-    // True while the window shows a token of the pool: only then has a tick anything to do.
+
+    // Pause / Resume: whether ticks move the frames.
+    bool Running() const { return running; }
+    std::uint64_t TickCount() const { return tickCount; }
+    int Speed() const { return speed; }
+    // The time between ticks at the current speed.
+    int IntervalMs() const { return SpeedIntervalsMs[static_cast<std::size_t>(speed)]; }
+    // Whether the window shows a token of the pool: only then has a tick anything to do.
     bool AnyTokenShown() const;
+    int FramesInFlight() const;
+};
+
+// One of the dispatcher's two messages, each with an OK button only.
+enum class MessageKind : std::uint8_t { RunOutOfPackets, NoSegmentBelow };
+// The message's own words: "Run Out of Packets", "Can't find Segment below Computer".
+std::string_view MessageText(MessageKind kind);
+
+// A message raised in the middle of a tick or an action. The tick or action
+// goes on to its end as if OK had been pressed at once; the window then shows
+// the message over the picture of the moment before, and what the tick or
+// action brought about once it is closed.
+struct DispatcherMessage {
+    MessageKind kind = MessageKind::RunOutOfPackets;
+    bool operator==(const DispatcherMessage&) const = default;
+};
+
+// What a tick or an action raised for the window to show once it is over.
+struct Raised {
+    std::vector<DispatcherMessage> messages;
+};
+
+// The main window's logic: the operations named after the window's controls
+// and events, run on the simulation it holds. The account of decisions, when
+// one is set, hears each decision as it is taken; the random numbers that
+// Renumber draws are handed to it.
+class Demo {
+public:
+    static constexpr float ClientWidth = Simulation::ClientWidth;
+    static constexpr float ClientHeight = Simulation::ClientHeight;
+    static constexpr auto SpeedIntervalsMs = bridging::SpeedIntervalsMs;
+    static constexpr int NormalSpeed = bridging::NormalSpeed;
+
+    // The window as designed, before start-up.
+    Demo();
+    // Goes on from a simulation kept earlier or made elsewhere.
+    explicit Demo(const Simulation& state) : sim_(state) {}
+    Demo(const Demo&) = delete;
+    Demo& operator=(const Demo&) = delete;
+
+    const Simulation& State() const { return sim_; }
+    // Takes up a simulation kept earlier; the account stays.
+    void Restore(const Simulation& state) { sim_ = state; }
+    // The simulation itself, for a test or a tool that sets a scene up by hand.
+    Simulation& Scene() { return sim_; }
+
+    // One tick whatever the running state: what Timer1 does while running and
+    // Step while paused. For running a kept or copied simulation on.
+    Raised NextTick();
+
+    // Start-up, before the window is first shown.
+    void Form_Load();
+
+    // The scenario list: a text edit (cut to ScenarioTextLimit characters; runs
+    // the change handler when the text actually changes) and a pick from the
+    // drop-down list (runs the click handler).
+    Raised SetCombo1Text(const std::string& text);
+    Raised PickCombo1(int listIndex);
+
+    // Control-panel commands. Renumber is the one user of random numbers.
+    Raised btnReset_Click();
+    Raised btnPause_Click();
+    Raised btnKill_Click();
+    Raised btnCost_Click(RandomSource& random);
+    // A check box set to 0 or 1, by the user's click or by the program: its
+    // command runs only when the state actually changes.
+    Raised SetChkLearn(int value);
+    Raised SetChkForward(int value);
+
+    // The presses of the elements' own buttons.
+    Raised Computer1_Command1_Click(int index);
+    Raised Computer1_btnKeys_Click(int index);
+    Raised Bridge1_btnSpanTree_Click(int index);
+
+    // One tick of Timer1: while running, move every shown token and test where
+    // it stands.
+    Raised Timer1_Timer();
+
+    // While paused, exactly one tick; while running, the same as Pause and no
+    // tick, so that a teacher can step on from the picture where it stopped.
+    Raised Step();
+
+    // A user action on the simulation, as the handler of its control runs
+    // it; nothing (no value) for an action that is not the simulation's.
+    std::optional<Raised> Perform(const Action& action, RandomSource& random);
+
+    // One speed up or down; at either end nothing changes.
+    void Faster();
+    void Slower();
+    // An index into SpeedIntervalsMs; out-of-range values are ignored.
+    void SetSpeed(int newSpeed);
+
+    // Take a free token from the pool, fill it, give it its direction and place it.
+    Raised LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
+                        std::int16_t iDirection, std::int16_t iEnd);
 
     // Where the records of decisions go; null (the default) makes none.
     void SetAccount(DecisionAccount* account) { account_ = account; }
-    // Records made between ticks carry the number of the last tick that ran.
-    std::uint64_t TickCount() const { return tickCount; }
 
 private:
     // The scenario list's entries, in the order of the scenario numbers 1 to 5.
     static constexpr std::array<std::string_view, 5> ScenarioNames = {
         "One Bridge", "Two Bridges", "Two Manual", "Four Bridges", "Full Network"};
 
+    // Each public operation runs here: what it raised is handed back, and a
+    // component that refuses a value (ConversionError) abandons the rest of
+    // the operation instead of unwinding into the window's toolkit.
+    template <typename Operation>
+    Raised Run(Operation&& operation) noexcept {
+        raised_.messages.clear();
+        try {
+            operation();
+        } catch (const ConversionError&) {}
+        return std::exchange(raised_, {});
+    }
+    // Within an operation: a handler that another runs, abandoned alone when
+    // a component refuses a value, as the window's event handlers are.
+    template <typename Operation>
+    void Contain(Operation&& operation) noexcept {
+        try {
+            operation();
+        } catch (const ConversionError&) {}
+    }
+
     void BuildScenario();
-    // Shows a dispatcher message and waits for OK; MessageOpen() holds meanwhile.
-    void ShowMessage(const std::string& text);
+    void Combo1_Change();
+    void Combo1_Click();
+    void Kill();
+    void Pause();
+    void Renumber(RandomSource& random);
+    void chkLearn_Click();
+    void chkForward_Click();
+    void SetCheckBox(CheckBoxFace& box, int value, void (Demo::*command)());
+    void SetText(const std::string& text);
+    // Raises a dispatcher message; the operation goes on.
+    void RaiseMessage(MessageKind kind);
+
+    // The dispatcher's work, within a tick or an action.
+    void Dispatch(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
+                  std::int16_t iDirection, std::int16_t iEnd);
+    // Handlers of the elements' events; the element's index comes first.
+    void Computer1_zPacketGo(int Index, const Packet& pkt);
+    void Computer1_zSetSource(int Index);
+    void Bridge1_zBridgeTx(int Index, const Packet& pktTx, std::int16_t iDirection);
 
     // The tick's work without its check of the running state, so that Step can run it while paused.
     void MoveAndTestTokens();
@@ -255,33 +308,13 @@ private:
     void ReportSwitch(DecisionKind kind, bool on);
     void ReportScenario();
 
-    void SetCheckBox(CheckBoxFace& box, int value, void (Demo::*command)());
-
     // Renumber's two random steps.
-    void DrawPortCosts();
-    void ShuffleBridgeNumbers();
+    void DrawPortCosts(RandomSource& random);
+    void ShuffleBridgeNumbers(RandomSource& random);
 
-    // Runs one of the window's actions. A component that refuses a value
-    // (ConversionError) abandons the rest of that action instead of unwinding
-    // into the window's toolkit; the program goes on with the next event.
-    template <typename Action>
-    void Contain(Action&& action) noexcept {
-        try {
-            action();
-        } catch (const ConversionError&) {}
-    }
-
-    // A user's action: it cannot reach the window while a modal message is open.
-    template <typename Action>
-    void UserAction(Action&& action) noexcept {
-        if (!messageOpen_) Contain(std::forward<Action>(action));
-    }
-
-    ModalMessage& message_;
-    RandomSource& random_;
+    Simulation sim_;
     DecisionAccount* account_ = nullptr;
-    // The platform's box, not the simulation's: open only during the call that shows it.
-    bool messageOpen_ = false;
+    Raised raised_;
 };
 
 }  // namespace bridging

@@ -103,69 +103,65 @@ void PlaceOnLink(Packet& token, const LineFace& link, std::int16_t iDirection, s
 
 }  // namespace
 
-void Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
-                        std::int16_t iDirection, std::int16_t iEnd) {
-    const int free = LowestFreeToken(Packet1);
+Raised Demo::LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
+                          std::int16_t iDirection, std::int16_t iEnd) {
+    return Run([&] { Dispatch(pktSrc, iIndex, iOrigin, iDirection, iEnd); });
+}
+
+void Demo::Dispatch(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
+                    std::int16_t iDirection, std::int16_t iEnd) {
+    const int free = LowestFreeToken(sim_.Packet1);
     if (free < 0) {
         // The frame asked for is lost; Kill frees the whole pool for the next request.
         ReportWindow(DecisionKind::RunOutOfPackets);
-        ShowMessage("Run Out of Packets");
-        btnKill_Click();
+        RaiseMessage(MessageKind::RunOutOfPackets);
+        Kill();
         return;
     }
-    Packet& token = Packet1[free];
+    Packet& token = sim_.Packet1[free];
     if (iOrigin == OriginComputer) {
-        FillNewFrame(token, iIndex, selectedStation,
-                     colours[static_cast<std::size_t>(selectedStation)]);
+        FillNewFrame(token, iIndex, sim_.selectedStation,
+                     sim_.colours[static_cast<std::size_t>(sim_.selectedStation)]);
     } else {
         CopyFrame(pktSrc, token);
     }
     token.place.Visible = true;
     SetDirection(token, iDirection);
     if (iOrigin == OriginComputer) {
-        if (!PlaceAtComputer(token, Computer1[iIndex].place, lneNetA)) {
-            ReportStation(DecisionKind::NoSegmentBelow, iIndex);
-            ShowMessage("Can't find Segment below Computer");
+        if (!PlaceAtComputer(token, sim_.Computer1[iIndex].place, sim_.lneNetA)) {
             // Nothing gives the token a height: give it back to the pool.
             token.place.Visible = false;
+            ReportStation(DecisionKind::NoSegmentBelow, iIndex);
+            RaiseMessage(MessageKind::NoSegmentBelow);
         }
     } else if (iOrigin == OriginBridge) {
-        PlaceAtBridge(token, Bridge1[iIndex].place, iDirection);
+        PlaceAtBridge(token, sim_.Bridge1[iIndex].place, iDirection);
     } else {
-        PlaceOnLink(token, Line1[iIndex], iDirection, iEnd);
+        PlaceOnLink(token, sim_.Line1[iIndex], iDirection, iEnd);
     }
 }
 
-void Demo::ShowMessage(const std::string& text) {
-    // Restored however the box ends, so that the tick is never left shut out.
-    struct OpenWhileShown {
-        bool& open;
-        bool before;
-        ~OpenWhileShown() { open = before; }
-    } guard{messageOpen_, messageOpen_};
-    messageOpen_ = true;
-    message_.ShowMessage(text);
-}
+void Demo::RaiseMessage(MessageKind kind) { raised_.messages.push_back({kind}); }
 
 void Demo::Computer1_zPacketGo(int Index, const Packet& pkt) {
     const auto index = static_cast<std::int16_t>(Index);
     if (Accounting()) {
         // The frame as the dispatcher will fill it: to the chosen destination.
         Packet frame;
-        frame.SetDestination(selectedStation);
+        frame.SetDestination(sim_.selectedStation);
         frame.SetSource(Index + 1);
         ReportStation(DecisionKind::StationSends, Index, &frame);
     }
-    LaunchPacket(pkt, index, OriginComputer, DirLeft, 0);
-    LaunchPacket(pkt, index, OriginComputer, DirRight, 0);
+    Dispatch(pkt, index, OriginComputer, DirLeft, 0);
+    Dispatch(pkt, index, OriginComputer, DirRight, 0);
 }
 
 void Demo::Computer1_zSetSource(int Index) {
-    selectedStation = static_cast<std::int16_t>(Index + 1);
+    sim_.selectedStation = static_cast<std::int16_t>(Index + 1);
 }
 
 void Demo::Bridge1_zBridgeTx(int Index, const Packet& pktTx, std::int16_t iDirection) {
-    LaunchPacket(pktTx, static_cast<std::int16_t>(Index), OriginBridge, iDirection, 0);
+    Dispatch(pktTx, static_cast<std::int16_t>(Index), OriginBridge, iDirection, 0);
 }
 
 void Demo::TakeUp(int index, BridgeEvents& raised) {
@@ -179,17 +175,17 @@ void Demo::TakeUp(int index, BridgeEvents& raised) {
 
 // The elements' own buttons. The window only names elements that exist; any
 // other index is ignored rather than read out of bounds.
-void Demo::Computer1_Command1_Click(int index) {
-    UserAction([&] {
+Raised Demo::Computer1_Command1_Click(int index) {
+    return Run([&] {
         if (index < 0 || index >= ComputerCount) return;
-        if (Computer1[index].Command1_Click().zSetSource) Computer1_zSetSource(index);
+        if (sim_.Computer1[index].Command1_Click().zSetSource) Computer1_zSetSource(index);
     });
 }
 
-void Demo::Computer1_btnKeys_Click(int index) {
-    UserAction([&] {
+Raised Demo::Computer1_btnKeys_Click(int index) {
+    return Run([&] {
         if (index < 0 || index >= ComputerCount) return;
-        const ComputerEvents raised = Computer1[index].btnKeys_Click();
+        const ComputerEvents raised = sim_.Computer1[index].btnKeys_Click();
         if (raised.zDecision && Accounting()) {
             Decision decision = *raised.zDecision;
             decision.element = ElementKind::Station;
@@ -201,11 +197,11 @@ void Demo::Computer1_btnKeys_Click(int index) {
     });
 }
 
-void Demo::Bridge1_btnSpanTree_Click(int index) {
-    UserAction([&] {
+Raised Demo::Bridge1_btnSpanTree_Click(int index) {
+    return Run([&] {
         if (index < 0 || index >= BridgeCount) return;
         BridgeEvents raised = Listening();
-        Bridge1[index].btnSpanTree_Click(raised);
+        sim_.Bridge1[index].btnSpanTree_Click(raised);
         TakeUp(index, raised);
     });
 }

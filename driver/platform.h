@@ -1,22 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the main window's logic needs from the platform, as small interfaces that
-// the window's binding implements and the tests fake. The timer is not among
-// them: the window's timer follows the simulation's running state and speed.
+// The random numbers that Renumber draws: an interface that the tests fake, and
+// the program's own generator. The rest of the platform stays in the window:
+// its timer follows the simulation's running state and speed, and the
+// dispatcher's messages are shown once the tick or action that raised them is over.
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace bridging {
-
-// A modal message with an OK button only; returns once OK has been pressed.
-class ModalMessage {
-public:
-    virtual ~ModalMessage() = default;
-    virtual void ShowMessage(const std::string& text) = 0;
-};
 
 // Uniform pseudo-random numbers in [0, 1).
 class RandomSource {

@@ -168,7 +168,7 @@ constexpr std::array<PortCosts, BridgeCount> ScenarioCosts = {
 
 constexpr std::int16_t TwoManual = 3;
 
-void HideNetwork(Demo& d) {
+void HideNetwork(Simulation& d) {
     for (int k = 0; k < BridgeCount; ++k) {
         d.Bridge1[k].place.Visible = false;
         d.Line1[k].Visible = false;
@@ -179,7 +179,7 @@ void HideNetwork(Demo& d) {
     }
 }
 
-void LayOutDefaultNetwork(Demo& d) {
+void LayOutDefaultNetwork(Simulation& d) {
     for (int k = 0; k < ComputerCount; ++k) {
         d.Computer1[k].place.Top = DefaultStations[k].Top;
         d.Computer1[k].place.Left = DefaultStations[k].Left;
@@ -219,7 +219,7 @@ void ShowStation(Computer& station, const LineFace& segment, Division d) {
 }
 
 template <std::size_t N>
-void ShowTwoSegmentNetwork(Demo& d, const std::array<Division, N>& links) {
+void ShowTwoSegmentNetwork(Simulation& d, const std::array<Division, N>& links) {
     ShowSegment(d.lneNetA[0], UpperSegment);
     ShowSegment(d.lneNetA[1], LowerSegment);
     for (std::size_t k = 0; k < N; ++k) {
@@ -240,14 +240,14 @@ void ShowTwoSegmentNetwork(Demo& d, const std::array<Division, N>& links) {
     ShowStation(d.Computer1[3], d.lneNetA[1], QuarterFromEnd);
 }
 
-void ShowDefaultNetwork(Demo& d, const Shown& shown) {
+void ShowDefaultNetwork(Simulation& d, const Shown& shown) {
     for (int k = 0; k < shown.computers; ++k) d.Computer1[k].place.Visible = true;
     for (int k = 0; k < shown.segments; ++k) d.lneNetA[k].Visible = true;
     for (int k = 0; k < shown.bridges; ++k) d.Bridge1[k].place.Visible = true;
     for (int k = 0; k < shown.lines; ++k) d.Line1[k].Visible = true;
 }
 
-void ShowScenario(Demo& d, std::int16_t scenario) {
+void ShowScenario(Simulation& d, std::int16_t scenario) {
     switch (scenario) {
         case 1:
             ShowTwoSegmentNetwork(d, OneBridgeLinks);
@@ -265,7 +265,7 @@ void ShowScenario(Demo& d, std::int16_t scenario) {
     }
 }
 
-void PlaceEndMarkers(Demo& d) {
+void PlaceEndMarkers(Simulation& d) {
     for (int k = 0; k < LineCount; ++k) {
         const LineFace& segment = d.lneNetA[k];
         if (!segment.Visible) continue;
@@ -281,7 +281,7 @@ void PlaceEndMarkers(Demo& d) {
 }
 
 // Numbering resets a bridge; the empty presets then empty both of its tables.
-void ResetBridges(Demo& d) {
+void ResetBridges(Simulation& d) {
     for (int k = 0; k < BridgeCount; ++k) {
         Bridge& bridge = d.Bridge1[k];
         bridge.SetBridgeNumber(k + 1);
@@ -292,7 +292,7 @@ void ResetBridges(Demo& d) {
     }
 }
 
-void SetPortCosts(Demo& d) {
+void SetPortCosts(Simulation& d) {
     for (int k = 0; k < BridgeCount; ++k) {
         d.Bridge1[k].SetPortACost(ScenarioCosts[k].portA);
         d.Bridge1[k].SetPortBCost(ScenarioCosts[k].portB);
@@ -300,38 +300,39 @@ void SetPortCosts(Demo& d) {
 }
 
 // Port A faces the segment with stations A and B, port B the one with C and D.
-void PresetManualTables(Demo& d) {
+void PresetManualTables(Simulation& d) {
     for (int k = 0; k < 2; ++k) {
         d.Bridge1[k].zSetPortAString("A:B");
         d.Bridge1[k].zSetPortBString("C:D");
     }
 }
 
-void NumberStations(Demo& d) {
+void NumberStations(Simulation& d) {
     for (int k = 0; k < ComputerCount; ++k) d.Computer1[k].SetNumber(k);
 }
 
 }  // namespace
 
 void Demo::BuildScenario() {
-    HideNetwork(*this);
-    LayOutDefaultNetwork(*this);
+    Simulation& d = sim_;
+    HideNetwork(d);
+    LayOutDefaultNetwork(d);
     // Only an exact name builds; a partly typed one leaves the network hidden
     // and the last scenario number in force.
-    const std::string text = controls.Combo1.text;
+    const std::string text = d.controls.Combo1.text;
     const auto match = std::find(ScenarioNames.begin(), ScenarioNames.end(), text);
     if (match != ScenarioNames.end()) {
-        scenario = static_cast<std::int16_t>(match - ScenarioNames.begin() + 1);
-        ShowScenario(*this, scenario);
+        d.scenario = static_cast<std::int16_t>(match - ScenarioNames.begin() + 1);
+        ShowScenario(d, d.scenario);
     }
-    PlaceEndMarkers(*this);
-    ResetBridges(*this);
-    SetPortCosts(*this);
-    if (scenario == TwoManual) PresetManualTables(*this);
-    NumberStations(*this);
+    PlaceEndMarkers(d);
+    ResetBridges(d);
+    SetPortCosts(d);
+    if (d.scenario == TwoManual) PresetManualTables(d);
+    NumberStations(d);
     ReportScenario();
-    SetChkForward(0);
-    SetChkLearn(0);
+    SetCheckBox(d.controls.chkForward, 0, &Demo::chkForward_Click);
+    SetCheckBox(d.controls.chkLearn, 0, &Demo::chkLearn_Click);
 }
 
 }  // namespace bridging

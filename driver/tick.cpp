@@ -26,8 +26,8 @@ float CentreHeight(const Placement& p) { return p.Top + p.Height / 2; }
 // Beyond the drawing no test can ever hold again: such a token (left on a line
 // that a scenario change or a typed name hid) would never be freed otherwise.
 bool HasLeftDrawing(const Placement& p) {
-    return p.Left < -g::OutsideDrawing || p.Left > Demo::ClientWidth + g::OutsideDrawing ||
-           p.Top < -g::OutsideDrawing || p.Top > Demo::ClientHeight + g::OutsideDrawing;
+    return p.Left < -g::OutsideDrawing || p.Left > Simulation::ClientWidth + g::OutsideDrawing ||
+           p.Top < -g::OutsideDrawing || p.Top > Simulation::ClientHeight + g::OutsideDrawing;
 }
 
 bool UnderLink(const Placement& p, const LineFace& link, float width) {
@@ -46,29 +46,33 @@ void MoveToken(Packet& token) {
 
 }  // namespace
 
-void Demo::Timer1_Timer() {
-    if (running) MoveAndTestTokens();
+Raised Demo::Timer1_Timer() {
+    return Run([this] {
+        if (sim_.running) MoveAndTestTokens();
+    });
 }
 
-void Demo::Step() {
-    if (MessageOpen()) return;
-    if (running) {
-        btnPause_Click();
-        return;
-    }
-    MoveAndTestTokens();
+Raised Demo::NextTick() {
+    return Run([this] { MoveAndTestTokens(); });
+}
+
+Raised Demo::Step() {
+    return Run([this] {
+        if (sim_.running) {
+            Pause();
+            return;
+        }
+        MoveAndTestTokens();
+    });
 }
 
 void Demo::MoveAndTestTokens() {
     Contain([this] {
-        // A tick that arrives while a dispatcher message waits for OK would run
-        // inside the unfinished tick that opened it.
-        if (MessageOpen()) return;
-        ++tickCount;
+        ++sim_.tickCount;
         // By index: launches during the loop show tokens, and one above R is
         // still moved in this tick.
         for (int R = 0; R < PoolSize; ++R) {
-            Packet& token = Packet1[R];
+            Packet& token = sim_.Packet1[R];
             if (!token.place.Visible) continue;
             MoveToken(token);
             if (HasLeftDrawing(token.place)) {
@@ -88,7 +92,7 @@ void Demo::MoveAndTestTokens() {
 void Demo::TestSegmentEnds(Packet& token) {
     const Placement& p = token.place;
     for (int k = 0; k < SegmentsWithEnds; ++k) {
-        const LineFace& segment = lneNetA[k];
+        const LineFace& segment = sim_.lneNetA[k];
         if (!segment.Visible) continue;
         const bool onSegment = std::abs(p.Top - (segment.Y1 - g::AboveLine)) < g::OnSegmentHeight &&
                                token.YOffset() == 0;
@@ -103,13 +107,13 @@ void Demo::TestSegmentEnds(Packet& token) {
 void Demo::TestJunctions(Packet& token) {
     if (!token.place.Visible || !IsHorizontal(token)) return;
     for (int k = 0; k < LineCount; ++k) {
-        const LineFace& link = Line1[k];
+        const LineFace& link = sim_.Line1[k];
         if (!link.Visible || !UnderLink(token.place, link, g::JunctionWidth)) continue;
         const auto index = static_cast<std::int16_t>(k);
         if (std::abs(token.place.Top + g::AboveLine - link.Y1) < g::JunctionHeight) {
-            LaunchPacket(token, index, OriginLink, DirDown, 0);
+            Dispatch(token, index, OriginLink, DirDown, 0);
         } else if (std::abs(token.place.Top + g::AboveLine - link.Y2) < g::JunctionHeight) {
-            LaunchPacket(token, index, OriginLink, DirUp, 0);
+            Dispatch(token, index, OriginLink, DirUp, 0);
         }
     }
 }
@@ -120,7 +124,7 @@ void Demo::TestJunctions(Packet& token) {
 bool Demo::TestBridgesAndLinkEnds(Packet& token) {
     if (!token.place.Visible || !IsVertical(token)) return false;
     for (int k = 0; k < BridgeCount; ++k) {
-        Bridge& bridge = Bridge1[k];
+        Bridge& bridge = sim_.Bridge1[k];
         if (!bridge.place.Visible) continue;
         const Placement& p = token.place;
         const bool under = UnderBridge(p, bridge.place);
@@ -142,7 +146,7 @@ bool Demo::TestBridgesAndLinkEnds(Packet& token) {
         }
     }
     for (int k = 0; k < LineCount; ++k) {
-        const LineFace& link = Line1[k];
+        const LineFace& link = sim_.Line1[k];
         if (!link.Visible || !token.place.Visible) continue;
         const Placement& p = token.place;
         const bool under = UnderLink(p, link, g::ArrivalWidth);
@@ -164,9 +168,9 @@ bool Demo::TestBridgesAndLinkEnds(Packet& token) {
 // when that is this very token it must go on as the copy, not be hidden.
 // Returns whether the pool was cleared, after which the token is not tested further.
 bool Demo::SplitAtLinkEnd(Packet& token, std::int16_t index, std::int16_t iEnd) {
-    LaunchPacket(token, index, OriginLink, DirLeft, iEnd);
+    Dispatch(token, index, OriginLink, DirLeft, iEnd);
     const bool poolCleared = !token.place.Visible;
-    LaunchPacket(token, index, OriginLink, DirRight, iEnd);
+    Dispatch(token, index, OriginLink, DirRight, iEnd);
     if (!poolCleared) token.place.Visible = false;
     return poolCleared;
 }
@@ -175,7 +179,7 @@ bool Demo::SplitAtLinkEnd(Packet& token, std::int16_t index, std::int16_t iEnd) 
 // further away gives a station its normal face back.
 void Demo::TestComputers(Packet& token) {
     for (int k = 0; k < ComputerCount; ++k) {
-        Computer& station = Computer1[k];
+        Computer& station = sim_.Computer1[k];
         if (!station.place.Visible || !token.place.Visible || !IsHorizontal(token)) continue;
         const float across = std::abs(token.place.Left - station.place.Left);
         const bool level =

@@ -10,7 +10,7 @@
 namespace bridging::explain {
 
 std::string TokenName(const Packet& token) {
-    if (IsSpanningTreeFrame(token)) {
+    if (token.IsSpanningTreeFrame()) {
         return "Spanning-tree frame " + token.ContentsText() + ", root " +
                NumberText(token.Source()) + ", cost " + NumberText(token.Cost());
     }
@@ -43,7 +43,7 @@ std::string RootButtonName(const Bridge& bridge) {
            ": send spanning-tree frames";
 }
 
-std::string StationLetterName(const Demo& demo, int index) {
+std::string StationLetterName(const Simulation& demo, int index) {
     const Computer& station = demo.Computer1[static_cast<std::size_t>(index)];
     std::string name = "Station " + station.Command1().caption;
     name += demo.iSelectedStation() == index + 1 ? ", the destination" : ", not the destination";
@@ -51,7 +51,7 @@ std::string StationLetterName(const Demo& demo, int index) {
     return name;
 }
 
-std::string SendName(const Demo& demo, int index) {
+std::string SendName(const Simulation& demo, int index) {
     const Computer& station = demo.Computer1[static_cast<std::size_t>(index)];
     if (station.Number() == Computer::Marked) {
         return "Send from " + station.Command1().caption + ", waiting: a frame has arrived";

@@ -22,8 +22,8 @@ std::string PortCostName(const Bridge& bridge, int port);
 // "Bridge #2, root 1: send spanning-tree frames".
 std::string RootButtonName(const Bridge& bridge);
 // "Station C, the destination, a frame has arrived"; index 0 is station A.
-std::string StationLetterName(const Demo& demo, int index);
+std::string StationLetterName(const Simulation& demo, int index);
 // "Send a frame from A to C".
-std::string SendName(const Demo& demo, int index);
+std::string SendName(const Simulation& demo, int index);
 
 }  // namespace bridging::explain

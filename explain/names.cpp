@@ -51,7 +51,6 @@ std::string MotionWords(const Packet& token) {
     return "standing still";
 }
 
-bool IsSpanningTreeFrame(const Packet& token) { return token.Destination() == 0; }
 
 std::string PortStateWord(std::int32_t state) {
     if (state == PortForwarding) return "forwarding";

@@ -35,8 +35,6 @@ double RootOf(const Bridge& bridge);
 
 // "moving right", "moving up"; "standing still" for a token without motion.
 std::string MotionWords(const Packet& token);
-// Whether a token carries a spanning-tree frame rather than a station's frame.
-bool IsSpanningTreeFrame(const Packet& token);
 
 // "forwarding", "blocked" or "blocking", as the port's label reads in lower case.
 std::string PortStateWord(std::int32_t state);

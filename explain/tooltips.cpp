@@ -106,7 +106,7 @@ std::string RootButtonTip(const Bridge& bridge) {
            NumberText(RootOf(bridge)) + ".";
 }
 
-std::string StationLetterTip(const Demo& demo, int index) {
+std::string StationLetterTip(const Simulation& demo, int index) {
     const Computer& station = demo.Computer1[static_cast<std::size_t>(index)];
     const std::string letter = station.Command1().caption;
     const std::string destination = StationLetter(demo.iSelectedStation());
@@ -121,7 +121,7 @@ std::string StationLetterTip(const Demo& demo, int index) {
     return tip;
 }
 
-std::string SendTip(const Demo& demo, int index) {
+std::string SendTip(const Simulation& demo, int index) {
     const Computer& station = demo.Computer1[static_cast<std::size_t>(index)];
     const std::string letter = station.Command1().caption;
     if (station.Number() == Computer::Marked) {
@@ -133,7 +133,7 @@ std::string SendTip(const Demo& demo, int index) {
 }
 
 std::string TokenTip(const Packet& token) {
-    if (IsSpanningTreeFrame(token)) {
+    if (token.IsSpanningTreeFrame()) {
         return "Spanning-tree frame from bridge " + NumberText(SenderOfColour(token.Colour())) +
                ": root " + NumberText(token.Source()) + ", cost " + NumberText(token.Cost());
     }

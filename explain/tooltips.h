@@ -25,8 +25,8 @@ std::string BridgeTip(const Bridge& bridge);
 std::string RootButtonTip(const Bridge& bridge);
 
 // A station's letter button and its Send button; index 0 is station A.
-std::string StationLetterTip(const Demo& demo, int index);
-std::string SendTip(const Demo& demo, int index);
+std::string StationLetterTip(const Simulation& demo, int index);
+std::string SendTip(const Simulation& demo, int index);
 
 // A token: its frame in words.
 std::string TokenTip(const Packet& token);

@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Fuzzes whole user sessions on the main window's logic: the input is read as a
-// sequence of user actions and timer ticks (every command and check box, the
-// stations' and bridges' buttons, typing, editing, pasting and picking in the
-// scenario list, pauses, steps, the speed, bursts of ticks), some of them tried
-// while a message box is open. After every action the window must be
-// consistent; nothing may throw, and whatever is tried while a box is open must
-// change nothing.
+// Fuzzes whole sessions of the program without its window: the input is read
+// as a sequence of user actions and timer ticks (every command and check box,
+// the stations' and bridges' buttons, typing, editing, pasting and picking in
+// the scenario list, pauses, steps, the speed, bursts of ticks, moves in time,
+// predict mode and its answers, lessons, the log), all handed to the session
+// as the window hands them, some of them tried while a message is open. After
+// every action what the window shows must be consistent; nothing may throw, and
+// whatever is tried while a message is open must change nothing.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,25 +17,24 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "driver/demo.h"
 #include "fuzz/fuzz_check.h"
+#include "session/session.h"
 #include "tests/consistency.h"
-#include "tests/fakes.h"
-#include "tests/session_actions.h"
+#include "tests/random_user.h"
 
 namespace bridging {
 namespace {
 
-using session::UserAction;
+using user::UserAction;
 
 // Enough to storm the loops of the largest network and run the pool out.
 constexpr int MostActions = 300;
 // The input picks each action's kind itself; the mix gives only the sizes: the
 // longest burst of ticks and a paste's length.
-const session::Mix Mix = {{}, 80, 200};
+const user::Mix Mix = {{}, 80, 200};
 
 // The fuzzer's bytes as the numbers of the session's draws.
-class FuzzedNumbers : public session::NumberSource {
+class FuzzedNumbers : public user::NumberSource {
 public:
     explicit FuzzedNumbers(FuzzedDataProvider& input) : input_(input) {}
     int Between(int lo, int hi) override { return input_.ConsumeIntegralInRange<int>(lo, hi); }
@@ -44,16 +44,15 @@ private:
     FuzzedDataProvider& input_;
 };
 
-class Session {
+class Run {
 public:
-    Session(FuzzedDataProvider& input, std::uint64_t seed)
-        : input_(input), numbers_(input), random_(seed), demo_(message_, random_) {
-        message_.whileOpen = [this] { WhileOpen(message_.texts.back()); };
-        demo_.Form_Load();
+    Run(FuzzedDataProvider& input, std::uint64_t seed)
+        : input_(input), numbers_(input), random_(seed), session_(random_) {
+        session_.StartUp();
         Check("start-up");
     }
 
-    void Run() {
+    void Go() {
         for (int n = 0; n < MostActions && input_.remaining_bytes() > 0; ++n) {
             Next();
             Check("action");
@@ -61,40 +60,61 @@ public:
     }
 
 private:
-    // One past the user's actions arms the message box: the next time it opens
-    // it tries that many of the input's next actions.
+    // The user's moves, one of the session's own actions, the watch-again
+    // timer, or arming the message: the next time one opens, it tries that
+    // many of the input's next actions before OK.
     void Next() {
-        const int pick = numbers_.Between(0, session::UserActionCount);
-        if (pick == session::UserActionCount) {
+        const int pick = numbers_.Between(0, user::UserActionCount + 2);
+        if (pick == user::UserActionCount + 2) {
             armed_ = numbers_.Between(1, 4);
-            return;
+        } else if (pick == user::UserActionCount + 1) {
+            Answered(session_.PlayWatched());
+        } else if (pick == user::UserActionCount) {
+            Answered(session_.Apply(user::DrawSessionAction(numbers_, session_)));
+        } else {
+            const user::Move move =
+                user::Draw(static_cast<UserAction>(pick), numbers_, session_.State(), Mix);
+            user::Perform(session_, move, {}, [this] { WhileOpen(); });
         }
-        const auto kind = static_cast<UserAction>(pick);
-        session::Apply(demo_, session::Draw(kind, numbers_, demo_, Mix));
     }
 
-    // Each action tried while the box is open must change nothing. The speed
-    // buttons still act while a box is open, so the speed is left out.
-    void WhileOpen(const std::string& text) {
-        FUZZ_CHECK(text == "Run Out of Packets" || text == "Can't find Segment below Computer");
-        FUZZ_CHECK(demo_.MessageOpen());
+    void Answered(const session::Outcome&) {
+        while (session_.MessageOpen()) {
+            WhileOpen();
+            session_.Apply(Act(ActionKind::CloseMessage));
+        }
+    }
+
+    // Each action tried while a message is open must change nothing.
+    void WhileOpen() {
+        FUZZ_CHECK(session_.MessageOpen());
         if (opening_) return;
         opening_ = true;
-        const Simulation before = demo_.State();
-        for (; armed_ > 0 && input_.remaining_bytes() > 0; --armed_) Next();
-        Simulation after = demo_.State();
-        after.speed = before.speed;
-        if (after != before) {
-            std::fprintf(stderr, "changed while a box was open:\n%s\n",
-                         consistency::Difference(before, after).c_str());
-            std::abort();
+        const Simulation before = session_.State();
+        const history::Moment newest = session_.Time().Newest();
+        for (; armed_ > 0 && input_.remaining_bytes() > 0; --armed_) {
+            const session::Outcome outcome =
+                numbers_.Between(0, 1) == 0
+                    ? session_.Tick()
+                    : session_.Apply(user::DrawSessionAction(numbers_, session_));
+            FUZZ_CHECK(outcome.Empty() || !session_.MessageOpen());
+            if (!session_.MessageOpen()) break;
         }
-        FUZZ_CHECK(demo_.Running() == before.running);
+        if (session_.MessageOpen()) {
+            if (session_.State() != before) {
+                std::fprintf(stderr, "changed while a message was open:\n%s\n",
+                             consistency::Difference(before, session_.State()).c_str());
+                std::abort();
+            }
+            FUZZ_CHECK(session_.Time().Newest() == newest);
+        }
         opening_ = false;
     }
 
     void Check(const char* when) {
-        const auto found = consistency::Inconsistencies(demo_, demo_.Running());
+        FUZZ_CHECK(!session_.MessageOpen());
+        const Simulation& now = session_.State();
+        const auto found = consistency::Inconsistencies(now, now.Running());
         if (found.empty()) return;
         for (const std::string& line : found) std::fprintf(stderr, "%s: %s\n", when, line.c_str());
         std::abort();
@@ -102,9 +122,8 @@ private:
 
     FuzzedDataProvider& input_;
     FuzzedNumbers numbers_;
-    testing::RecordingMessage message_;
     FixedSeedRandom random_;
-    Demo demo_;
+    session::Session session_;
     int armed_ = 0;
     bool opening_ = false;
 };
@@ -116,8 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const auto seed = input.ConsumeIntegral<std::uint64_t>();
     try {
-        bridging::Session session(input, seed);
-        session.Run();
+        bridging::Run run(input, seed);
+        run.Go();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "exception escaped: %s\n", e.what());
         std::abort();

@@ -12,12 +12,6 @@ namespace bridging::history {
 
 namespace {
 
-// A kept moment's ticks run again without a box to show or numbers to draw:
-// a tick shows a message only to say what it already decided, and draws none.
-struct SilentMessage : ModalMessage {
-    void ShowMessage(const std::string&) override {}
-};
-
 std::size_t HeapOf(const std::string& text) {
     // Short texts live inside the string itself.
     return text.capacity() > 15 ? text.capacity() + 1 : 0;
@@ -113,9 +107,7 @@ Simulation History::At(Moment moment) const {
     if (moment == Newest()) return newest_;
     const Keyframe& keyframe = KeyframeOf(moment);
     if (keyframe.moment == moment) return keyframe.state;
-    SilentMessage silent;
-    FixedSeedRandom unused;
-    Demo replay(keyframe.state, silent, unused);
+    Demo replay(keyframe.state);
     // Every moment between keyframes is a tick; a paused one was a Step.
     for (Moment m = keyframe.moment; m < moment; ++m) replay.NextTick();
     return replay.State();

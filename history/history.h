@@ -23,7 +23,7 @@ using Moment = std::uint64_t;
 // What the timeline shows of a moment without bringing it back.
 struct MomentFacts {
     std::uint64_t tick = 0;  // the simulation's tick count then
-    bool marked = false;     // a frame reached its station, a block, a new root, a message
+    bool marked = false;     // a landmark decision (IsLandmark) was taken in it
 };
 
 class History {

@@ -9,7 +9,7 @@
 
 namespace bridging::history {
 
-Timeline::Timeline(Demo& demo) : demo_(demo), history_(demo.State()), replaySpeed_(demo.Speed()) {}
+Timeline::Timeline(Demo& demo) : demo_(demo), history_(demo.State()), replaySpeed_(demo.State().Speed()) {}
 
 Moment Timeline::Keep(bool marked) {
     const Simulation& before = history_.NewestState();
@@ -24,12 +24,12 @@ Moment Timeline::Keep(bool marked) {
         history_.MarkNewest();
     }
     shown_ = history_.Newest();
-    replaySpeed_ = demo_.Speed();
+    replaySpeed_ = demo_.State().Speed();
     return shown_;
 }
 
 int Timeline::IntervalMs() const {
-    if (!replaying_) return demo_.IntervalMs();
+    if (!replaying_) return demo_.State().IntervalMs();
     return SpeedIntervalsMs[static_cast<std::size_t>(replaySpeed_)];
 }
 
@@ -39,7 +39,7 @@ void Timeline::Show(Moment moment) {
 }
 
 void Timeline::PauseLive() {
-    if (LookingBack() || !demo_.Running()) return;
+    if (LookingBack() || !demo_.State().Running()) return;
     demo_.btnPause_Click();
     Keep(false);
 }
@@ -84,7 +84,7 @@ void Timeline::ReplayNext() {
     replaying_ = false;
     const int speed = replaySpeed_;
     demo_.SetSpeed(speed);
-    if (!demo_.Running()) demo_.btnPause_Click();
+    if (!demo_.State().Running()) demo_.btnPause_Click();
     Keep(false);
 }
 

@@ -28,7 +28,7 @@ public:
     bool Replaying() const { return replaying_; }
     // Whether the window's timer fires, and how often: while replaying at the
     // chosen speed, otherwise as the live simulation runs.
-    bool Ticking() const { return replaying_ || (!LookingBack() && demo_.Running()); }
+    bool Ticking() const { return replaying_ || (!LookingBack() && demo_.State().Running()); }
     int IntervalMs() const;
     const History& Kept() const { return history_; }
 

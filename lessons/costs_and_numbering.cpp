@@ -15,7 +15,7 @@ using predict::Topic;
 
 namespace {
 
-Step PressInOrder(int bridge, std::string text, std::optional<QuestionCue> cue) {
+Step PressInOrder(int bridge, std::string text, std::optional<predict::Cue> cue) {
     return {std::move(text),
             {{ByBridge(DecisionKind::Originates, bridge), NoFrames{}}},
             {RootOf(bridge)},
@@ -59,12 +59,12 @@ Lesson CostsAndNumbering() {
             {"Press Renumber. The small numbers beside the arrows are the new port costs, the "
              "\"Bridge #\" labels the new numbers; every bridge is its own root again, and "
              "Forwarding is unticked.",
-             {{Decision(DecisionKind::Renumber), BoxTicked{Control::Forwarding, false}}},
+             {{Decision(DecisionKind::Renumber), BoxTicked{Box::Forwarding, false}}},
              {RenumberPress()},
              {}},
             {"Tick Forwarding again. Which bridge will be the root? The one now numbered 1: "
              "press its root button and let the frames settle.",
-             {{BoxTicked{Control::Forwarding, true}, PressedRootOfNumber(1), NoFrames{}}},
+             {{BoxTicked{Box::Forwarding, true}, PressedRootOfNumber(1), NoFrames{}}},
              {Forwarding(true), RootNumbered(1)},
              Ask(std::nullopt, Topic::NewRoot)},
         },

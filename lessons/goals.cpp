@@ -72,7 +72,7 @@ struct Check {
     }
     bool operator()(const BoxTicked& c) const {
         const CheckBoxFace& box =
-            c.box == Control::Learning ? now.controls.chkLearn : now.controls.chkForward;
+            c.box == Box::Learning ? now.controls.chkLearn : now.controls.chkForward;
         return (box.value == 1) == c.ticked;
     }
     bool operator()(const ScenarioIs& c) const {

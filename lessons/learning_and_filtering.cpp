@@ -36,14 +36,14 @@ Lesson LearningAndFiltering() {
              Ask(bridge, Topic::Filtering)},
             {"Untick Forwarding, make B the destination and press D's Send. The port rows read "
              "\"Blocking\" and the frame does not cross, but the bridge still learns D below it.",
-             {{BoxTicked{Control::Forwarding, false}, Learned{bridge, D, PortB},
+             {{BoxTicked{Box::Forwarding, false}, Learned{bridge, D, PortB},
                ByBridge(DecisionKind::HeldByBlocking, bridge)}},
              {Forwarding(false), LetterOf(B), SendFrom(D)},
              Ask(bridge, Topic::Held)},
             {"Tick Forwarding again and untick Learning: the tables freeze. Make C the "
              "destination and press D's Send: the bridge still filters from what its tables "
              "hold.",
-             {{BoxTicked{Control::Forwarding, true}, BoxTicked{Control::Learning, false},
+             {{BoxTicked{Box::Forwarding, true}, BoxTicked{Box::Learning, false},
                ForFrameTo(DecisionKind::Filters, C, bridge)}},
              {Forwarding(true), Learning(false), LetterOf(C), SendFrom(D)},
              {}},
@@ -51,8 +51,8 @@ Lesson LearningAndFiltering() {
              "then Ctrl+. (Step) to pause. Step on one tick at a time until the copy on the "
              "link line touches the bridge's bottom edge: which row will change? One more "
              "step and the bridge learns C in its bottom row.",
-             {{Decision(DecisionKind::Reset), BoxTicked{Control::Learning, true},
-               BoxTicked{Control::Forwarding, true}, Learned{bridge, C, PortB}}},
+             {{Decision(DecisionKind::Reset), BoxTicked{Box::Learning, true},
+               BoxTicked{Box::Forwarding, true}, Learned{bridge, C, PortB}}},
              {ResetPress(), Learning(true), Forwarding(true), LetterOf(A), SendFrom(C)},
              {}},
         },

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A lesson as plain data: the presses that build its network, and its steps,
-// each with what to do, the goal the simulation must reach, the presses that
-// "Show me" makes (and that the window highlights), and an optional question.
+// A lesson as plain data: the actions that build its network, and its steps,
+// each with what to do, the goal the simulation must reach, the actions that
+// "Show me" makes (and whose controls the window highlights), and an optional question.
 #pragma once
 
 #include <cstdint>
@@ -12,33 +12,14 @@
 #include <variant>
 #include <vector>
 
+#include "common/action.h"
 #include "common/decision.h"
-#include "predict/question.h"
+#include "predict/predictor.h"
 
 namespace bridging::lessons {
 
-// The window's controls that a lesson presses.
-enum class Control : std::uint8_t {
-    Send,        // a station's Send, by station index
-    Letter,      // a station's letter: it becomes the destination
-    RootButton,  // a bridge's root button, by bridge index or by its number
-    Learning,    // the box, `index` the state it is to end in (0 or 1)
-    Forwarding,  // the same
-    Pause,
-    Kill,
-    Renumber,
-    Reset,
-    Scenario,  // the scenario list's entry `index` (0 "One Bridge" to 4 "Full Network")
-};
-
-struct Press {
-    Control control = Control::Kill;
-    int index = -1;
-    // For a root button after Renumber, whose index no lesson can know: `index`
-    // is the number the bridge now wears.
-    bool byNumber = false;
-    bool operator==(const Press&) const = default;
-};
+// The two boxes of the control column.
+enum class Box : std::uint8_t { Learning, Forwarding };
 
 // Conditions on the simulation as it stands now.
 struct Learned {  // bridge `bridge` holds station `station` (0 is A) in the table of `port`
@@ -55,7 +36,7 @@ struct TakesRoot {  // the bridge (by index), or every shown bridge, takes bridg
     double root = 1;
 };
 struct BoxTicked {  // the Learning or Forwarding box is ticked (or not)
-    Control box = Control::Forwarding;
+    Box box = Box::Forwarding;
     bool ticked = true;
 };
 struct ScenarioIs {  // the scenario list's entry `entry` is built
@@ -81,24 +62,20 @@ struct Goal {
     std::vector<Condition> all;
 };
 
-// The question asked before the first arrival, at the bridge (by index) or at
-// any bridge, whose question is about the topic, or about anything.
-struct QuestionCue {
-    std::optional<int> bridge;
-    std::optional<predict::Topic> topic;
-};
-
+// A root button after Renumber, whose index no lesson can know, is named by
+// the number the bridge then wears (ActionKind::RootButtonNumbered).
 struct Step {
     std::string text;
     Goal goal;
-    std::vector<Press> showMe;
-    std::optional<QuestionCue> question;
+    std::vector<Action> showMe;
+    // The question asked before the first arrival that fits it.
+    std::optional<predict::Cue> question;
 };
 
 struct Lesson {
     std::string title;
     std::string intro;
-    std::vector<Press> setup;
+    std::vector<Action> setup;
     std::vector<Step> steps;
 };
 

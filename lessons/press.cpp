@@ -1,53 +1,57 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Each control's handler, as the window's widgets call it.
+// Reading a lesson's press against the simulation.
 #include "lessons/press.h"
 
 namespace bridging::lessons {
 
-int PressedIndex(const Simulation& now, const Press& press) {
-    if (press.control != Control::RootButton || !press.byNumber) return press.index;
-    for (int k = 0; k < BridgeCount; ++k) {
-        const Bridge& bridge = now.Bridge1[static_cast<std::size_t>(k)];
-        if (bridge.place.Visible && bridge.BridgeNumber() == press.index) return k;
-    }
-    return -1;
+namespace {
+
+template <typename Elements>
+bool Shown(const Elements& elements, int index) {
+    return index >= 0 && index < static_cast<int>(elements.size()) &&
+           elements[static_cast<std::size_t>(index)].place.Visible;
 }
 
-void PerformPress(Demo& demo, const Press& press) {
-    const int k = PressedIndex(demo.State(), press);
-    switch (press.control) {
-        case Control::Send:
-            demo.Computer1_btnKeys_Click(k);
-            break;
-        case Control::Letter:
-            demo.Computer1_Command1_Click(k);
-            break;
-        case Control::RootButton:
-            demo.Bridge1_btnSpanTree_Click(k);
-            break;
-        case Control::Learning:
-            demo.SetChkLearn(k);
-            break;
-        case Control::Forwarding:
-            demo.SetChkForward(k);
-            break;
-        case Control::Pause:
-            demo.btnPause_Click();
-            break;
-        case Control::Kill:
-            demo.btnKill_Click();
-            break;
-        case Control::Renumber:
-            demo.btnCost_Click();
-            break;
-        case Control::Reset:
-            demo.btnReset_Click();
-            break;
-        case Control::Scenario:
-            demo.PickCombo1(k);
-            break;
+}  // namespace
+
+Action Resolved(const Simulation& now, const Action& press) {
+    if (press.kind != ActionKind::RootButtonNumbered) return press;
+    Action resolved = Act(ActionKind::RootButton, -1);
+    for (int k = 0; k < BridgeCount; ++k) {
+        const Bridge& bridge = now.Bridge1[static_cast<std::size_t>(k)];
+        if (bridge.place.Visible && bridge.BridgeNumber() == press.index) resolved.index = k;
+        if (resolved.index >= 0) break;
+    }
+    return resolved;
+}
+
+bool AlreadyDone(const Simulation& now, const Action& press) {
+    switch (press.kind) {
+        case ActionKind::SetLearning:
+            return now.chkLearn().value == press.index;
+        case ActionKind::SetForwarding:
+            return now.chkForward().value == press.index;
+        case ActionKind::Letter:
+            return now.iSelectedStation() == press.index + 1;
+        case ActionKind::PickScenario:
+            return now.iScenario() == press.index + 1;
+        default:
+            return false;
+    }
+}
+
+bool Pressable(const Simulation& now, const Action& press) {
+    const Action resolved = Resolved(now, press);
+    switch (resolved.kind) {
+        case ActionKind::Send:
+        case ActionKind::Letter:
+            return Shown(now.Computer1, resolved.index);
+        case ActionKind::RootButton:
+            return Shown(now.Bridge1, resolved.index);
+        default:
+            return true;
     }
 }
 

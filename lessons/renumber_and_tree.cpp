@@ -38,7 +38,7 @@ Lesson RenumberAndTree() {
         {
             {"Press Renumber, then tick Forwarding again, which Renumber unticked. Every bridge "
              "is its own root again, with both ports \"Blocking\".",
-             {{Decision(DecisionKind::Renumber), BoxTicked{Control::Forwarding, true}}},
+             {{Decision(DecisionKind::Renumber), BoxTicked{Box::Forwarding, true}}},
              {RenumberPress(), Forwarding(true)},
              {}},
             {"Which bridge will be the root? Press the root button of the bridge now numbered "

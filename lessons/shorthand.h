@@ -24,16 +24,16 @@ inline constexpr int TwoBridges = 1;
 inline constexpr int TwoManual = 2;
 inline constexpr int FullNetwork = 4;
 
-inline Press SendFrom(int station) { return {Control::Send, station}; }
-inline Press LetterOf(int station) { return {Control::Letter, station}; }
-inline Press RootOf(int bridge) { return {Control::RootButton, bridge}; }
-inline Press RootNumbered(int number) { return {Control::RootButton, number, true}; }
-inline Press Learning(bool ticked) { return {Control::Learning, ticked ? 1 : 0}; }
-inline Press Forwarding(bool ticked) { return {Control::Forwarding, ticked ? 1 : 0}; }
-inline Press Pick(int entry) { return {Control::Scenario, entry}; }
-inline Press KillPress() { return {Control::Kill}; }
-inline Press ResetPress() { return {Control::Reset}; }
-inline Press RenumberPress() { return {Control::Renumber}; }
+inline Action SendFrom(int station) { return Act(ActionKind::Send, station); }
+inline Action LetterOf(int station) { return Act(ActionKind::Letter, station); }
+inline Action RootOf(int bridge) { return Act(ActionKind::RootButton, bridge); }
+inline Action RootNumbered(int number) { return Act(ActionKind::RootButtonNumbered, number); }
+inline Action Learning(bool ticked) { return Act(ActionKind::SetLearning, ticked ? 1 : 0); }
+inline Action Forwarding(bool ticked) { return Act(ActionKind::SetForwarding, ticked ? 1 : 0); }
+inline Action Pick(int entry) { return Act(ActionKind::PickScenario, entry); }
+inline Action KillPress() { return Act(ActionKind::Kill); }
+inline Action ResetPress() { return Act(ActionKind::Reset); }
+inline Action RenumberPress() { return Act(ActionKind::Renumber); }
 
 inline Decided Decision(DecisionKind kind) {
     Decided d;
@@ -62,6 +62,6 @@ inline Decided PressedRootOfNumber(double number) {
     return d;
 }
 
-inline QuestionCue Ask(std::optional<int> bridge, predict::Topic topic) { return {bridge, topic}; }
+inline predict::Cue Ask(std::optional<int> bridge, predict::Topic topic) { return {bridge, topic}; }
 
 }  // namespace bridging::lessons::shorthand

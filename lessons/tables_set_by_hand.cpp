@@ -38,7 +38,7 @@ Lesson TablesSetByHand() {
             {"Tick Learning, make C the destination and press A's Send again. Each bridge "
              "receives from below the copy that came through the other one, and moves A into "
              "its bottom row.",
-             {{BoxTicked{Control::Learning, true}, Learned{first, A, PortB},
+             {{BoxTicked{Box::Learning, true}, Learned{first, A, PortB},
                Learned{second, A, PortB}}},
              {Learning(true), LetterOf(C), SendFrom(A)},
              Ask(std::nullopt, Topic::Filtering)},

@@ -17,9 +17,7 @@ std::string LineText(const LogLine& line) {
 }
 
 bool SpokenWhileHidden(DecisionKind kind) {
-    return kind == DecisionKind::FrameArrives || kind == DecisionKind::Blocks ||
-           kind == DecisionKind::AdoptsRoot || kind == DecisionKind::RunOutOfPackets ||
-           kind == DecisionKind::StoppedBefore;
+    return IsLandmark(kind) || kind == DecisionKind::StoppedBefore;
 }
 
 bool Shows(const std::optional<FollowedElement>& followed, const LogLine& line) {
@@ -35,7 +33,9 @@ void DecisionCollector::Record(const Decision& decision) {
                line.element == decision.element && line.index == decision.index;
     });
     if (same != pending_.end()) {
-        ++same->times;
+        // Building the network shown again in the same moment (start-up picks
+        // the first entry, then builds it) is one fact, not a repeat.
+        if (decision.kind != DecisionKind::ScenarioBuilt) ++same->times;
         return;
     }
     pending_.push_back(LogLine{decision.tick, decision.kind, decision.element, decision.index,
@@ -58,13 +58,20 @@ void LessonLog::Append(const std::vector<LogLine>& lines, std::uint64_t moment) 
     for (const LogLine& line : lines) {
         lines_.push_back(line);
         lines_.back().moment = moment;
+        lines_.back().serial = ++lastSerial_;
     }
     while (lines_.size() > MaxLines) lines_.pop_front();
+}
+
+void LessonLog::Clear() {
+    lines_.clear();
+    ++cuts_;
 }
 
 // Lines go in moment order, so the later ones are all at the end.
 void LessonLog::DropAfter(std::uint64_t moment) {
     while (!lines_.empty() && lines_.back().moment > moment) lines_.pop_back();
+    ++cuts_;
 }
 
 void DecisionCollector::KeepRecords(bool keep) {

@@ -28,13 +28,15 @@ struct LogLine {
     // The window's count of the user actions and ticks it has run, at the one
     // that wrote the line: the lines of one moment are the outcome of one step.
     std::uint64_t moment = 0;
+    // The line's place among all the lines the log has kept, counting from 1.
+    std::uint64_t serial = 0;
 };
 
 // "12  Bridge #1 learns A on port A (upper side)."; a merged line says how often.
 std::string LineText(const LogLine& line);
 
 // Whether a screen reader hears lines of this kind while the panel is hidden:
-// the decisions a sighted class sees happen on the drawing.
+// the landmarks, which a sighted class sees happen on the drawing, and a stop.
 bool SpokenWhileHidden(DecisionKind kind);
 
 // An element the reader follows; none follows everything.
@@ -73,13 +75,19 @@ public:
 
     // Keeps the lines as written in `moment`; the oldest go beyond MaxLines.
     void Append(const std::vector<LogLine>& lines, std::uint64_t moment);
-    void Clear() { lines_.clear(); }
+    void Clear();
     // Forgets the lines written after `moment`: a new future starts there.
     void DropAfter(std::uint64_t moment);
     const std::deque<LogLine>& Lines() const { return lines_; }
+    // How often lines have gone other than the oldest beyond MaxLines: a view
+    // that saw fewer shows the log afresh, and otherwise adds the lines after
+    // the last serial it shows.
+    std::uint64_t Cuts() const { return cuts_; }
 
 private:
     std::deque<LogLine> lines_;
+    std::uint64_t lastSerial_ = 0;
+    std::uint64_t cuts_ = 0;
 };
 
 }  // namespace bridging

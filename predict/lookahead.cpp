@@ -11,11 +11,6 @@ namespace bridging::predict {
 
 namespace {
 
-// Running out of tokens opens the dispatcher's message: the copy's must stay unseen.
-struct SilentMessage : ModalMessage {
-    void ShowMessage(const std::string&) override {}
-};
-
 // Keeps the records, each bridge decision under the arrival it follows. Within
 // a tick a bridge decides only about a frame it has just received, all before
 // the tick moves on, so a bridge's record belongs to the last arrival.
@@ -38,11 +33,8 @@ struct GatheringAccount : DecisionAccount {
 }  // namespace
 
 NextTick LookAhead(const Simulation& state) {
-    SilentMessage silent;
-    // A tick draws no random number: only Renumber does.
-    FixedSeedRandom unused;
     GatheringAccount account;
-    Demo copy(state, silent, unused);
+    Demo copy(state);
     copy.SetAccount(&account);
     copy.NextTick();
     return std::move(account.next);

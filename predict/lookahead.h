@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the next tick will decide, found without changing anything: the tick
-// is run on a copy of the simulation, with a silent message box and an
-// account that keeps every record, arrivals at the bridges included.
+// is run on a copy of the simulation with an account that keeps every record,
+// arrivals at the bridges included; a message it raises goes unshown.
 #pragma once
 
 #include <vector>

@@ -8,57 +8,48 @@
 
 namespace bridging::predict {
 
-namespace {
-
-void PauseIfRunning(Demo& demo) {
-    if (demo.Running()) demo.btnPause_Click();
-}
-
-}  // namespace
-
-Hold PredictMode::BeforeTick(Demo& demo, history::Moment moment) {
-    if (!Watching() || demo.MessageOpen() || heldTick_ == demo.TickCount()) return Hold::None;
-    const NextTick next = LookAhead(demo.State());
+Hold PredictMode::BeforeTick(const Simulation& now, history::Moment moment) {
+    if (!Watching() || heldTick_ == now.TickCount()) return Hold::None;
+    const NextTick next = LookAhead(now);
     if (const std::optional<std::string> line = predictor_.StopLine(moment, next)) {
-        heldTick_ = demo.TickCount();
+        heldTick_ = now.TickCount();
         stopLine_ = Decision{};
         stopLine_.kind = DecisionKind::StoppedBefore;
-        stopLine_.tick = demo.TickCount();
+        stopLine_.tick = now.TickCount();
         stopLine_.text = *line;
-        PauseIfRunning(demo);
         return Hold::Stop;
     }
-    if (!predictor_.Prepare(moment, demo.State(), next)) return Hold::None;
-    heldTick_ = demo.TickCount();
-    resumeAfter_ = demo.Running();
+    if (!predictor_.Prepare(moment, now, next)) return Hold::None;
+    heldTick_ = now.TickCount();
+    resumeAfter_ = now.Running();
     feedback_.reset();
-    PauseIfRunning(demo);
     return Hold::Ask;
 }
 
-Feedback PredictMode::Answer(Demo& demo, std::size_t choice) {
+Closed PredictMode::Answer(std::size_t choice) {
     if (!Asking()) return {};
     lastPrompt_ = predictor_.Current()->prompt;
     feedback_ = predictor_.Answer(choice);
-    if (!Asking()) RunHeldTick(demo, resumeAfter_);
-    return *feedback_;
+    return Close(false);
 }
 
-Feedback PredictMode::Reveal(Demo& demo, bool all, bool resume) {
+Closed PredictMode::Reveal(bool all, bool resume) {
     if (!Asking()) return {};
     do {
         lastPrompt_ = predictor_.Current()->prompt;
         feedback_ = predictor_.Reveal();
     } while (all && Asking());
-    if (!Asking()) RunHeldTick(demo, resume || resumeAfter_);
-    return *feedback_;
+    return Close(resume);
 }
 
 // Step runs exactly the tick the questions were about: the animation is paused.
-void PredictMode::RunHeldTick(Demo& demo, bool resume) {
-    demo.Step();
-    if (resume && !demo.MessageOpen()) demo.btnPause_Click();
-    resumeAfter_ = false;
+Closed PredictMode::Close(bool resume) {
+    Closed closed{*feedback_, !Asking(), false};
+    if (closed.runHeldTick) {
+        closed.resume = resume || resumeAfter_;
+        resumeAfter_ = false;
+    }
+    return closed;
 }
 
 // The tick is looked at again: what the user did may have changed it.
@@ -69,12 +60,12 @@ void PredictMode::Withdraw() {
     heldTick_.reset();
 }
 
-void PredictMode::SetOn(Demo& demo, bool on) {
+bool PredictMode::SetOn(bool on) {
     const bool resume = Asking() && resumeAfter_ && !on;
     predictor_.SetOn(on);
     feedback_.reset();
     if (!on) resumeAfter_ = false;
-    if (resume && !demo.Running()) demo.btnPause_Click();
+    return resume;
 }
 
 void PredictMode::ForgetAfter(history::Moment moment) {

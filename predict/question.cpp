@@ -16,7 +16,9 @@ namespace bridging::predict {
 
 namespace {
 
-bool IsSpanningTreeFrame(const Arrival& arrival) { return arrival.receives.frame.destination == 0; }
+bool IsSpanningTreeFrame(const Arrival& arrival) {
+    return IsSpanningTreeDestination(arrival.receives.frame.destination);
+}
 
 const Decision* FirstOf(const Arrival& arrival, DecisionKind kind) {
     for (const Decision& d : arrival.decisions) {

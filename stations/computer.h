@@ -33,9 +33,13 @@ public:
     // `Number` from this value up is the mark of a received frame.
     static constexpr std::int16_t Marked = 100;
     static constexpr ColourCode MarkRed = 0x000000FF;
-    // Letter-button colours of stations A to F.
-    static constexpr std::array<ColourCode, 6> StationColours = {
-        0x00FFC0C0, 0x00FFC0FF, 0x00FFFFC0, 0x00C0FFC0, 0x00C0FFFF, 0x00C0C0FF};
+    // Letter-button colours of stations A to F: a station wears the colour of
+    // the frames addressed to it, the token's own table.
+    static constexpr std::array<ColourCode, 6> StationColours = [] {
+        std::array<ColourCode, 6> colours{};
+        for (std::size_t k = 0; k < colours.size(); ++k) colours[k] = Packet::FillColours[k + 1];
+        return colours;
+    }();
 
     Computer();
 

@@ -53,7 +53,7 @@ void Packet::RefreshContents() {
         second = CharacterOf(64 + source);
     }
     contents_ = first + ":" + second;
-    if (destination_ == 0) contents_ += ":" + NumberText(cost_);
+    if (IsSpanningTreeFrame()) contents_ += ":" + NumberText(cost_);
     if (destination_ >= 1 && destination_ < static_cast<int>(FillColours.size())) {
         fill_ = FillColours[static_cast<std::size_t>(destination_)];
     }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/decision.h"
 #include "common/face.h"
 #include "common/value.h"
 
@@ -43,6 +44,8 @@ public:
     std::int16_t TimeToLive() const { return timeToLive_; }
     void SetTimeToLive(const Value& vNewValue);
     void AddCost(std::int16_t increment);
+    // A spanning-tree frame rather than a station's frame.
+    bool IsSpanningTreeFrame() const { return IsSpanningTreeDestination(destination_); }
     bool Visible() const { return faceVisible_; }
     void SetVisible(const Value& vNewValue);
     const std::string& SpanHistory() const { return spanHistory_; }

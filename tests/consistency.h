@@ -17,9 +17,8 @@ namespace bridging::consistency {
 
 // One sentence for every disagreement found, naming the element; empty when the
 // window is consistent. `timerRunning` is the tick timer's state, which the
-// Pause button's caption must follow. Meant for between two actions, never for
-// inside one (a message box that is open is itself reported).
-std::vector<std::string> Inconsistencies(const Demo& demo, bool timerRunning);
+// Pause button's caption must follow. Meant for between two actions.
+std::vector<std::string> Inconsistencies(const Simulation& demo, bool timerRunning);
 
 // Everything the window shows and the state behind it, as text, a line for the
 // controls, each bridge, the stations, the tokens and each line of the network.

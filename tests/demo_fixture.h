@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A started main window with fake platform parts: a message box that records
-// its texts (and can run something while it is "open") and a scripted random
-// sequence; and the comparison of two simulations.
+// A started main window with the texts of its messages kept and a scripted
+// random sequence; and the comparison of two simulations.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -29,7 +28,7 @@ protected:
 
     void Build(const std::string& name) {
         demo.SetCombo1Text(name);
-        ASSERT_EQ(demo.Combo1().text, name);
+        ASSERT_EQ(demo.State().Combo1().text, name);
     }
 
     void SwitchOn() {
@@ -46,7 +45,7 @@ protected:
     std::vector<int> ShownTokens() const {
         std::vector<int> shown;
         for (int k = 0; k < PoolSize; ++k) {
-            if (demo.Packet1[k].place.Visible) shown.push_back(k);
+            if (demo.State().Packet1[k].place.Visible) shown.push_back(k);
         }
         return shown;
     }
@@ -62,7 +61,7 @@ protected:
 
     // Puts pool token k on the window, moving by (dx, dy) per tick.
     void PlaceToken(int k, float left, float top, double dx, int dy, int destination = 1) {
-        Packet& token = demo.Packet1[k];
+        Packet& token = demo.Scene().Packet1[k];
         token.SetDestination(destination);
         token.SetXOffset(dx);
         token.SetYOffset(dy);
@@ -73,7 +72,7 @@ protected:
 
     RecordingMessage message;
     ScriptedRandom random;
-    Demo demo{message, random};
+    RecordingDemo demo{message, random};
 };
 
 }  // namespace bridging::testing

@@ -79,33 +79,33 @@ TEST_P(ScenarioLayoutTest, PlacesAndShowsExactlyItsElements) {
     const Layout& layout = GetParam();
     Build("Full Network");  // whatever was built before must not show through
     Build(layout.name);
-    EXPECT_EQ(demo.iScenario(), layout.iScenario);
+    EXPECT_EQ(demo.State().iScenario(), layout.iScenario);
 
     std::set<int> shown;
     for (const SegmentAt& s : layout.segments) {
-        const LineFace& line = demo.lneNetA[s.k];
+        const LineFace& line = demo.State().lneNetA[s.k];
         EXPECT_TRUE(line.Visible) << "segment " << s.k;
         EXPECT_EQ(line.X1, s.X1);
         EXPECT_EQ(line.X2, s.X2);
         EXPECT_EQ(line.Y1, s.Y);
         EXPECT_EQ(line.Y2, s.Y);
-        EXPECT_TRUE(demo.shpRT[s.k].place.Visible && demo.shpLT[s.k].place.Visible);
-        EXPECT_EQ(demo.shpRT[s.k].place.Left, s.leftMarker);
-        EXPECT_EQ(demo.shpLT[s.k].place.Left, s.rightMarker);
-        EXPECT_EQ(demo.shpRT[s.k].place.Top, s.markerTop);
-        EXPECT_EQ(demo.shpLT[s.k].place.Top, s.markerTop);
+        EXPECT_TRUE(demo.State().shpRT[s.k].place.Visible && demo.State().shpLT[s.k].place.Visible);
+        EXPECT_EQ(demo.State().shpRT[s.k].place.Left, s.leftMarker);
+        EXPECT_EQ(demo.State().shpLT[s.k].place.Left, s.rightMarker);
+        EXPECT_EQ(demo.State().shpRT[s.k].place.Top, s.markerTop);
+        EXPECT_EQ(demo.State().shpLT[s.k].place.Top, s.markerTop);
         shown.insert(s.k);
     }
     for (int k = 0; k < LineCount; ++k) {
         if (shown.count(k)) continue;
-        EXPECT_FALSE(demo.lneNetA[k].Visible || demo.shpRT[k].place.Visible ||
-                     demo.shpLT[k].place.Visible)
+        EXPECT_FALSE(demo.State().lneNetA[k].Visible || demo.State().shpRT[k].place.Visible ||
+                     demo.State().shpLT[k].place.Visible)
             << "segment " << k;
     }
 
     shown.clear();
     for (const LinkAt& l : layout.links) {
-        const LineFace& line = demo.Line1[l.k];
+        const LineFace& line = demo.State().Line1[l.k];
         EXPECT_TRUE(line.Visible) << "link " << l.k;
         EXPECT_EQ(line.X1, l.X);
         EXPECT_EQ(line.X2, l.X);
@@ -113,7 +113,7 @@ TEST_P(ScenarioLayoutTest, PlacesAndShowsExactlyItsElements) {
         EXPECT_EQ(line.Y2, l.Y2);
         shown.insert(l.k);
     }
-    for (int k = 0; k < LineCount; ++k) EXPECT_EQ(demo.Line1[k].Visible, shown.count(k) == 1);
+    for (int k = 0; k < LineCount; ++k) EXPECT_EQ(demo.State().Line1[k].Visible, shown.count(k) == 1);
 
     auto checkSpots = [](const std::vector<SpotAt>& spots, auto& elements, const char* what) {
         std::set<int> on;
@@ -125,13 +125,13 @@ TEST_P(ScenarioLayoutTest, PlacesAndShowsExactlyItsElements) {
         for (int k = 0; k < 6; ++k)
             EXPECT_EQ(elements[k].place.Visible, on.count(k) == 1) << what << " " << k;
     };
-    checkSpots(layout.bridges, demo.Bridge1, "bridge");
-    checkSpots(layout.computers, demo.Computer1, "computer");
+    checkSpots(layout.bridges, demo.State().Bridge1, "bridge");
+    checkSpots(layout.computers, demo.State().Computer1, "computer");
 
     // Every bridge is numbered and costed, shown or not; every station numbered.
     const std::array<int, 6> costs = {5, 2, 3, 5, 1, 4};
     for (int k = 0; k < BridgeCount; ++k) {
-        const Bridge& b = demo.Bridge1[k];
+        const Bridge& b = demo.State().Bridge1[k];
         EXPECT_EQ(b.BridgeNumber(), k + 1);
         EXPECT_EQ(b.PortACost(), costs[k]);
         EXPECT_EQ(b.PortBCost(), costs[k]);
@@ -143,10 +143,10 @@ TEST_P(ScenarioLayoutTest, PlacesAndShowsExactlyItsElements) {
         EXPECT_EQ(b.PortATable()[1], manual ? 2 : -1);
         EXPECT_EQ(b.PortBTable()[0], manual ? 3 : -1);
         EXPECT_EQ(b.PortBTable()[1], manual ? 4 : -1);
-        EXPECT_EQ(demo.Computer1[k].Number(), k);
+        EXPECT_EQ(demo.State().Computer1[k].Number(), k);
     }
-    EXPECT_EQ(demo.chkLearn().value, 0);
-    EXPECT_EQ(demo.chkForward().value, 0);
+    EXPECT_EQ(demo.State().chkLearn().value, 0);
+    EXPECT_EQ(demo.State().chkForward().value, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFive, ScenarioLayoutTest, ::testing::ValuesIn(Layouts),
@@ -157,89 +157,89 @@ INSTANTIATE_TEST_SUITE_P(AllFive, ScenarioLayoutTest, ::testing::ValuesIn(Layout
                          });
 
 TEST_F(DemoTest, StartUpShowsOneBridgeWithAnEmptyPool) {
-    EXPECT_EQ(demo.Combo1().text, "One Bridge");
-    EXPECT_EQ(demo.Combo1().list,
+    EXPECT_EQ(demo.State().Combo1().text, "One Bridge");
+    EXPECT_EQ(demo.State().Combo1().list,
               (std::vector<std::string>{"One Bridge", "Two Bridges", "Two Manual", "Four Bridges",
                                         "Full Network"}));
-    EXPECT_EQ(demo.iScenario(), 1);
-    EXPECT_EQ(demo.iSelectedStation(), 1);
+    EXPECT_EQ(demo.State().iScenario(), 1);
+    EXPECT_EQ(demo.State().iSelectedStation(), 1);
     EXPECT_TRUE(ShownTokens().empty());
-    EXPECT_EQ(demo.Colours()[3], 0x00FFFFC0);
-    EXPECT_EQ(demo.Colours()[8], 0x00E0E0E0);
-    EXPECT_TRUE(demo.Running());
-    EXPECT_EQ(demo.btnPause().caption, "Pause");
-    EXPECT_EQ(demo.DebugNote().text, "Label1");
+    EXPECT_EQ(demo.State().Colours()[3], 0x00FFFFC0);
+    EXPECT_EQ(demo.State().Colours()[8], 0x00E0E0E0);
+    EXPECT_TRUE(demo.State().Running());
+    EXPECT_EQ(demo.State().btnPause().caption, "Pause");
+    EXPECT_EQ(demo.State().DebugNote().text, "Label1");
     // Hidden elements keep the default layout.
-    EXPECT_EQ(demo.Computer1[5].place.Top, -180);
-    EXPECT_EQ(demo.Line1[5].X1, 12600);
+    EXPECT_EQ(demo.State().Computer1[5].place.Top, -180);
+    EXPECT_EQ(demo.State().Line1[5].X1, 12600);
 }
 
 TEST(DemoDesignTest, ElementsHaveTheirDesignSizesBeforeStartUp) {
     RecordingMessage message;
     ScriptedRandom random;
-    Demo demo(message, random);
-    EXPECT_TRUE(demo.Running());
-    EXPECT_EQ(demo.Combo1().text, "Combo1");
-    EXPECT_EQ(demo.chkLearn().caption, "Learning");
-    EXPECT_EQ(demo.chkForward().caption, "Forwarding");
-    EXPECT_EQ(demo.btnCost().caption, "Renumber");
-    EXPECT_EQ(demo.Bridge1[3].place.Height, 1575);
-    EXPECT_EQ(demo.Computer1[4].place.Width, 1335);
-    EXPECT_EQ(demo.Computer1[1].place.Width, 1455);
-    EXPECT_EQ(demo.Computer1[5].place.Height, 1755);
-    EXPECT_EQ(demo.Packet1[0].place.Width, 1305);
-    EXPECT_EQ(demo.Packet1[15].place.Height, 975);
+    RecordingDemo demo(message, random);
+    EXPECT_TRUE(demo.State().Running());
+    EXPECT_EQ(demo.State().Combo1().text, "Combo1");
+    EXPECT_EQ(demo.State().chkLearn().caption, "Learning");
+    EXPECT_EQ(demo.State().chkForward().caption, "Forwarding");
+    EXPECT_EQ(demo.State().btnCost().caption, "Renumber");
+    EXPECT_EQ(demo.State().Bridge1[3].place.Height, 1575);
+    EXPECT_EQ(demo.State().Computer1[4].place.Width, 1335);
+    EXPECT_EQ(demo.State().Computer1[1].place.Width, 1455);
+    EXPECT_EQ(demo.State().Computer1[5].place.Height, 1755);
+    EXPECT_EQ(demo.State().Packet1[0].place.Width, 1305);
+    EXPECT_EQ(demo.State().Packet1[15].place.Height, 975);
     // At design the segments run right to left.
-    EXPECT_EQ(demo.lneNetA[0].X1, 11460);
-    EXPECT_EQ(demo.Line1[0].Y1, 9600);
+    EXPECT_EQ(demo.State().lneNetA[0].X1, 11460);
+    EXPECT_EQ(demo.State().Line1[0].Y1, 9600);
 }
 
 TEST_F(DemoTest, TypedPartialNamesHideTheNetworkAndKeepTheScenarioNumber) {
     Build("Two Manual");
     for (const std::string text : {"Two", "two manual", "Two Manua"}) {
         Build(text);
-        EXPECT_EQ(demo.iScenario(), 3);
+        EXPECT_EQ(demo.State().iScenario(), 3);
         for (int k = 0; k < 6; ++k) {
-            EXPECT_FALSE(demo.lneNetA[k].Visible || demo.Line1[k].Visible ||
-                         demo.shpRT[k].place.Visible || demo.Bridge1[k].place.Visible ||
-                         demo.Computer1[k].place.Visible);
+            EXPECT_FALSE(demo.State().lneNetA[k].Visible || demo.State().Line1[k].Visible ||
+                         demo.State().shpRT[k].place.Visible || demo.State().Bridge1[k].place.Visible ||
+                         demo.State().Computer1[k].place.Visible);
         }
         // The hidden first two bridges got the manual tables again.
-        EXPECT_EQ(demo.Bridge1[1].PortATable()[1], 2);
-        EXPECT_EQ(demo.Bridge1[1].PortBTable()[0], 3);
-        EXPECT_EQ(demo.Bridge1[2].PortATable()[0], -1);
+        EXPECT_EQ(demo.State().Bridge1[1].PortATable()[1], 2);
+        EXPECT_EQ(demo.State().Bridge1[1].PortBTable()[0], 3);
+        EXPECT_EQ(demo.State().Bridge1[2].PortATable()[0], -1);
     }
     Build("Two Bridges");
-    EXPECT_TRUE(demo.Bridge1[1].place.Visible);
-    EXPECT_EQ(demo.Bridge1[0].PortATable()[0], -1);
+    EXPECT_TRUE(demo.State().Bridge1[1].place.Visible);
+    EXPECT_EQ(demo.State().Bridge1[0].PortATable()[0], -1);
 }
 
 TEST_F(DemoTest, ListHandlersRebuildButKeepFramesInFlight) {
     SwitchOn();
     demo.SetCombo1Text("One Bridge");  // unchanged text: no rebuild
-    EXPECT_EQ(demo.chkForward().value, 1);
-    EXPECT_TRUE(demo.Bridge1[0].bForward());
+    EXPECT_EQ(demo.State().chkForward().value, 1);
+    EXPECT_TRUE(demo.State().Bridge1[0].bForward());
 
     Send(0, 2);
     demo.PickCombo1(7);  // no such entry
-    EXPECT_EQ(demo.chkForward().value, 1);
+    EXPECT_EQ(demo.State().chkForward().value, 1);
     demo.PickCombo1(0);  // the entry already shown
-    EXPECT_EQ(demo.chkForward().value, 0);
-    EXPECT_EQ(demo.chkLearn().value, 0);
-    EXPECT_FALSE(demo.Bridge1[0].bForward() || demo.Bridge1[0].bLearn());
+    EXPECT_EQ(demo.State().chkForward().value, 0);
+    EXPECT_EQ(demo.State().chkLearn().value, 0);
+    EXPECT_FALSE(demo.State().Bridge1[0].bForward() || demo.State().Bridge1[0].bLearn());
     EXPECT_EQ(ShownTokens(), (std::vector<int>{0, 1}));
 
     demo.PickCombo1(3);
-    EXPECT_EQ(demo.Combo1().text, "Four Bridges");
-    EXPECT_EQ(demo.iScenario(), 4);
+    EXPECT_EQ(demo.State().Combo1().text, "Four Bridges");
+    EXPECT_EQ(demo.State().iScenario(), 4);
     EXPECT_EQ(ShownTokens().size(), 2u);
 
-    demo.Computer1[1].SetNumber(Computer::Marked);
+    demo.Scene().Computer1[1].SetNumber(Computer::Marked);
     demo.btnReset_Click();
     EXPECT_TRUE(ShownTokens().empty());
-    EXPECT_EQ(demo.Computer1[1].Number(), 1);
-    EXPECT_EQ(demo.iScenario(), 4);
-    EXPECT_TRUE(demo.Computer1[4].place.Visible);
+    EXPECT_EQ(demo.State().Computer1[1].Number(), 1);
+    EXPECT_EQ(demo.State().iScenario(), 4);
+    EXPECT_TRUE(demo.State().Computer1[4].place.Visible);
 }
 
 TEST(ScenarioText, FirstCharactersCountsCharactersNotBytes) {
@@ -268,29 +268,29 @@ TEST(ScenarioText, FirstCharactersCountsCharactersNotBytes) {
 TEST_F(DemoTest, ALongTextIsCutToTheFieldsLimit) {
     const std::string sixtyFour(ScenarioTextLimit, 'x');
     demo.SetCombo1Text(sixtyFour + "yyyy");
-    EXPECT_EQ(demo.Combo1().text, sixtyFour);
-    EXPECT_EQ(demo.chkForward().value, 0);
+    EXPECT_EQ(demo.State().Combo1().text, sixtyFour);
+    EXPECT_EQ(demo.State().chkForward().value, 0);
 
     // The same text cut again is no change: nothing is rebuilt.
     SwitchOn();
     demo.SetCombo1Text(sixtyFour + "zzzzzzzz");
-    EXPECT_EQ(demo.chkForward().value, 1);
+    EXPECT_EQ(demo.State().chkForward().value, 1);
 
     // Sixty-four two-byte characters fit whole; the sixty-fifth is cut.
     std::string umlauts;
     for (std::size_t n = 0; n < ScenarioTextLimit; ++n) umlauts += "\xC3\xBC";
     demo.SetCombo1Text(umlauts + "\xC3\xBC");
-    EXPECT_EQ(demo.Combo1().text, umlauts);
+    EXPECT_EQ(demo.State().Combo1().text, umlauts);
 }
 
 TEST_F(DemoTest, ATextUpToTheLimitIsKeptAsTypedAndStillBuilds) {
     const std::string padded = "Full Network" + std::string(ScenarioTextLimit - 12, ' ');
     demo.SetCombo1Text(padded);
-    EXPECT_EQ(demo.Combo1().text, padded);
-    EXPECT_FALSE(demo.Bridge1[0].place.Visible);
+    EXPECT_EQ(demo.State().Combo1().text, padded);
+    EXPECT_FALSE(demo.State().Bridge1[0].place.Visible);
     Build("Full Network");
-    EXPECT_EQ(demo.iScenario(), 5);
-    EXPECT_TRUE(demo.Bridge1[5].place.Visible);
+    EXPECT_EQ(demo.State().iScenario(), 5);
+    EXPECT_TRUE(demo.State().Bridge1[5].place.Visible);
 }
 
 }  // namespace

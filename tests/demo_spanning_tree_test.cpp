@@ -29,21 +29,21 @@ TEST_F(DemoTest, RootRoundInTwoBridgesBlocksBridgeTwoAndEndsTheLoop) {
     SwitchOn();
     demo.Bridge1_btnSpanTree_Click(0);
     ASSERT_EQ(ShownTokens().size(), 2u);
-    EXPECT_EQ(demo.Packet1[0].Destination(), 0);
-    EXPECT_EQ(demo.Packet1[0].Colour(), 0x00FFFFFE);
-    EXPECT_EQ(demo.Packet1[0].YOffset(), -200);
-    EXPECT_EQ(demo.Packet1[1].YOffset(), 200);
+    EXPECT_EQ(demo.State().Packet1[0].Destination(), 0);
+    EXPECT_EQ(demo.State().Packet1[0].Colour(), 0x00FFFFFE);
+    EXPECT_EQ(demo.State().Packet1[0].YOffset(), -200);
+    EXPECT_EQ(demo.State().Packet1[1].YOffset(), 200);
     EXPECT_GT(TickUntilQuiet(), 0);
-    EXPECT_EQ(demo.Bridge1[1].PortAState(), PortBlocked);
-    EXPECT_EQ(demo.Bridge1[1].PortBState(), PortBlocked);
-    EXPECT_TRUE(Forwards(demo.Bridge1[0]));
-    EXPECT_EQ(demo.Bridge1[1].RootBridge(), 1.0);
+    EXPECT_EQ(demo.State().Bridge1[1].PortAState(), PortBlocked);
+    EXPECT_EQ(demo.State().Bridge1[1].PortBState(), PortBlocked);
+    EXPECT_TRUE(Forwards(demo.State().Bridge1[0]));
+    EXPECT_EQ(demo.State().Bridge1[1].RootBridge(), 1.0);
 
     Send(0, 2);
     bool cMarked = false;
     for (int tick = 0; tick < 200 && !ShownTokens().empty(); ++tick) {
         demo.Timer1_Timer();
-        cMarked = cMarked || demo.Computer1[2].Number() == Computer::Marked;
+        cMarked = cMarked || demo.State().Computer1[2].Number() == Computer::Marked;
     }
     EXPECT_TRUE(ShownTokens().empty());
     EXPECT_TRUE(cMarked);
@@ -99,7 +99,7 @@ TEST_P(SpanningTreeProperty, ForwardingBridgesFormATreeWhateverThePressOrder) {
         Build(net.name);
         demo.btnReset_Click();  // a fresh build for every seed
         demo.SetChkForward(1);
-        EXPECT_EQ(CheckTree(net, demo.Bridge1).loop, net.joins.size() > 1);
+        EXPECT_EQ(CheckTree(net, demo.State().Bridge1).loop, net.joins.size() > 1);
         std::mt19937 order(seed);
         std::vector<int> presses(net.joins.size());
         for (int round = 0; round < 3; ++round) {
@@ -110,7 +110,7 @@ TEST_P(SpanningTreeProperty, ForwardingBridgesFormATreeWhateverThePressOrder) {
                 ASSERT_GT(TickUntilQuiet(), 0);
             }
         }
-        const TreeCheck tree = CheckTree(net, demo.Bridge1);
+        const TreeCheck tree = CheckTree(net, demo.State().Bridge1);
         EXPECT_FALSE(tree.loop);
         EXPECT_EQ(tree.pieces, 1);
         EXPECT_TRUE(message.texts.empty());

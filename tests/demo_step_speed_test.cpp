@@ -26,7 +26,7 @@ protected:
 TEST_F(Stepping, EachStepWhilePausedIsExactlyOneTick) {
     RecordingMessage twinMessage;
     ScriptedRandom twinRandom;
-    Demo twin{demo.State(), twinMessage, twinRandom};
+    RecordingDemo twin{demo.State(), twinMessage, twinRandom};
 
     demo.btnPause_Click();
     bool stationMarked = false;
@@ -34,15 +34,15 @@ TEST_F(Stepping, EachStepWhilePausedIsExactlyOneTick) {
         SCOPED_TRACE(tick);
         demo.Step();
         twin.Timer1_Timer();
-        Demo pausedTwin{twin.State(), twinMessage, twinRandom};
+        RecordingDemo pausedTwin{twin.State(), twinMessage, twinRandom};
         pausedTwin.btnPause_Click();
         ASSERT_TRUE(Same(demo.State(), pausedTwin.State()));
-        stationMarked = stationMarked || demo.Computer1[2].Number() == Computer::Marked;
-        EXPECT_EQ(demo.btnPause().caption, "Resume");
-        EXPECT_FALSE(demo.Running());
+        stationMarked = stationMarked || demo.State().Computer1[2].Number() == Computer::Marked;
+        EXPECT_EQ(demo.State().btnPause().caption, "Resume");
+        EXPECT_FALSE(demo.State().Running());
     }
     EXPECT_TRUE(stationMarked);
-    EXPECT_EQ(demo.Bridge1[0].PortATable()[0], 1);
+    EXPECT_EQ(demo.State().Bridge1[0].PortATable()[0], 1);
     EXPECT_TRUE(ShownTokens().empty());
 }
 
@@ -50,73 +50,51 @@ TEST_F(Stepping, EachStepWhilePausedIsExactlyOneTick) {
 TEST_F(Stepping, StepWhileRunningOnlyPauses) {
     RecordingMessage twinMessage;
     ScriptedRandom twinRandom;
-    Demo paused{demo.State(), twinMessage, twinRandom};
+    RecordingDemo paused{demo.State(), twinMessage, twinRandom};
     paused.btnPause_Click();
     demo.Step();
     EXPECT_TRUE(Same(demo.State(), paused.State()));
-    EXPECT_FALSE(demo.Running());
-    EXPECT_EQ(demo.btnPause().caption, "Resume");
+    EXPECT_FALSE(demo.State().Running());
+    EXPECT_EQ(demo.State().btnPause().caption, "Resume");
     // The next step moves the tokens.
     demo.Step();
-    EXPECT_EQ(demo.Packet1[0].place.Left, 4305 - 200);
-    EXPECT_EQ(demo.btnPause().caption, "Resume");
-}
-
-// A step from inside a message (a key pressed while "Run Out of Packets" waits)
-// would run a tick inside the unfinished one that opened it.
-TEST_F(DemoTest, NoStepWhileAMessageIsOpen) {
-    for (int k = 0; k < PoolSize; ++k) PlaceToken(k, 3000, 5000, 200, 0);
-    demo.btnPause_Click();
-    Simulation atOpen;
-    Simulation afterStep;
-    message.whileOpen = [&] {
-        atOpen = demo.State();
-        demo.Step();
-        afterStep = demo.State();
-    };
-    demo.Computer1_btnKeys_Click(1);  // the full pool opens "Run Out of Packets"
-    ASSERT_EQ(message.texts, std::vector<std::string>{"Run Out of Packets"});
-    EXPECT_TRUE(Same(afterStep, atOpen));
-    EXPECT_TRUE(std::any_of(atOpen.Packet1.begin(), atOpen.Packet1.end(), [](const Packet& p) {
-        return p.place.Visible && p.place.Left == 3000 && p.place.Top == 5000;
-    }));
-    EXPECT_FALSE(demo.Running());
-    EXPECT_EQ(demo.btnPause().caption, "Resume");
+    EXPECT_EQ(demo.State().Packet1[0].place.Left, 4305 - 200);
+    EXPECT_EQ(demo.State().btnPause().caption, "Resume");
 }
 
 TEST_F(DemoTest, StartsAtNormalSpeed) {
-    EXPECT_EQ(demo.Speed(), Demo::NormalSpeed);
+    EXPECT_EQ(demo.State().Speed(), Demo::NormalSpeed);
     EXPECT_EQ(Demo::SpeedIntervalsMs[Demo::NormalSpeed], 100);
-    EXPECT_EQ(demo.IntervalMs(), 100);
+    EXPECT_EQ(demo.State().IntervalMs(), 100);
 }
 
 TEST_F(DemoTest, FasterAndSlowerSetTheTimersIntervalAndStopAtTheEnds) {
     demo.Faster();
-    EXPECT_EQ(demo.IntervalMs(), 50);
+    EXPECT_EQ(demo.State().IntervalMs(), 50);
     demo.Faster();
-    EXPECT_EQ(demo.IntervalMs(), 50);
-    EXPECT_EQ(demo.Speed(), 3);
+    EXPECT_EQ(demo.State().IntervalMs(), 50);
+    EXPECT_EQ(demo.State().Speed(), 3);
     const std::vector<int> slower = {100, 200, 400, 400};
     for (int expected : slower) {
         demo.Slower();
-        EXPECT_EQ(demo.IntervalMs(), expected);
+        EXPECT_EQ(demo.State().IntervalMs(), expected);
     }
-    EXPECT_EQ(demo.Speed(), 0);
+    EXPECT_EQ(demo.State().Speed(), 0);
     // The speed leaves the running state alone, paused or not.
-    EXPECT_TRUE(demo.Running());
+    EXPECT_TRUE(demo.State().Running());
     demo.btnPause_Click();
     demo.Faster();
-    EXPECT_FALSE(demo.Running());
-    EXPECT_EQ(demo.IntervalMs(), 200);
+    EXPECT_FALSE(demo.State().Running());
+    EXPECT_EQ(demo.State().IntervalMs(), 200);
 }
 
 TEST_F(DemoTest, SpeedOutsideTheListIsIgnored) {
     demo.SetSpeed(-1);
     demo.SetSpeed(4);
-    EXPECT_EQ(demo.Speed(), Demo::NormalSpeed);
-    EXPECT_EQ(demo.IntervalMs(), 100);
+    EXPECT_EQ(demo.State().Speed(), Demo::NormalSpeed);
+    EXPECT_EQ(demo.State().IntervalMs(), 100);
     demo.SetSpeed(0);
-    EXPECT_EQ(demo.IntervalMs(), 400);
+    EXPECT_EQ(demo.State().IntervalMs(), 400);
 }
 
 }  // namespace

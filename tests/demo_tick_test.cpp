@@ -17,7 +17,7 @@ protected:
         SwitchOn();
         Send(0, 2);  // station A to station C
     }
-    const Placement& At(int k) const { return demo.Packet1[k].place; }
+    const Placement& At(int k) const { return demo.State().Packet1[k].place; }
 };
 
 // Token 0 goes left and token 1 right from A (Left 4305, Top 3440). Token 1
@@ -31,8 +31,8 @@ TEST_F(OneBridgeRoad, FollowsTheWorkedExampleTickByTick) {
     for (int tick = 1; tick <= 47; ++tick) {
         demo.Timer1_Timer();
         SCOPED_TRACE(tick);
-        EXPECT_EQ(demo.Computer1[2].Number() == Computer::Marked, tick >= 30 && tick <= 35);
-        EXPECT_EQ(demo.Computer1[3].Number(), 3);
+        EXPECT_EQ(demo.State().Computer1[2].Number() == Computer::Marked, tick >= 30 && tick <= 35);
+        EXPECT_EQ(demo.State().Computer1[3].Number(), 3);
         switch (tick) {
             case 7:
                 EXPECT_EQ(ShownTokens(), (std::vector<int>{0, 1}));
@@ -42,7 +42,7 @@ TEST_F(OneBridgeRoad, FollowsTheWorkedExampleTickByTick) {
                 ASSERT_TRUE(At(2).Visible);
                 EXPECT_EQ(At(2).Left, 5930);
                 EXPECT_EQ(At(2).Top, 3440 + 200);
-                EXPECT_EQ(demo.Packet1[2].YOffset(), 200);
+                EXPECT_EQ(demo.State().Packet1[2].YOffset(), 200);
                 break;
             case 14:
                 EXPECT_EQ(At(0).Left, 1505);
@@ -55,7 +55,7 @@ TEST_F(OneBridgeRoad, FollowsTheWorkedExampleTickByTick) {
             case 16:
                 EXPECT_EQ(At(2).Top, 5240);
                 EXPECT_FALSE(At(2).Visible);
-                EXPECT_EQ(demo.Bridge1[0].PortATable()[0], 1);
+                EXPECT_EQ(demo.State().Bridge1[0].PortATable()[0], 1);
                 ASSERT_TRUE(At(0).Visible);  // lower than token 2: not moved yet
                 EXPECT_EQ(At(0).Left, 5930);
                 EXPECT_EQ(At(0).Top, 6960);
@@ -79,7 +79,7 @@ TEST_F(OneBridgeRoad, FollowsTheWorkedExampleTickByTick) {
                 break;
             case 36:
                 EXPECT_EQ(At(2).Left, 3530);
-                EXPECT_EQ(demo.Computer1[2].Number(), 2);
+                EXPECT_EQ(demo.State().Computer1[2].Number(), 2);
                 break;
             case 31:
                 EXPECT_EQ(At(1).Left, 10505);
@@ -102,31 +102,31 @@ TEST_F(OneBridgeRoad, FollowsTheWorkedExampleTickByTick) {
 // addressed and coloured for C, and every copy gone in the end.
 TEST_F(OneBridgeRoad, CarriesOneFrameAcrossTheBridgeAndRetiresEveryToken) {
     for (int k : {0, 1}) {
-        const Packet& p = demo.Packet1[k];
+        const Packet& p = demo.State().Packet1[k];
         EXPECT_EQ(p.Destination(), 3);
         EXPECT_EQ(p.Source(), 1);
-        EXPECT_EQ(p.Colour(), demo.Colours()[3]);
+        EXPECT_EQ(p.Colour(), demo.State().Colours()[3]);
         EXPECT_EQ(p.TimeToLive(), 8);
         EXPECT_EQ(p.Cost(), 0);
         EXPECT_EQ(p.SpanHistory(), "");
         EXPECT_EQ(p.YOffset(), 0);
     }
-    EXPECT_EQ(demo.Packet1[0].XOffset(), -200);
-    EXPECT_EQ(demo.Packet1[1].XOffset(), 200);
+    EXPECT_EQ(demo.State().Packet1[0].XOffset(), -200);
+    EXPECT_EQ(demo.State().Packet1[1].XOffset(), 200);
 
     bool cMarked = false;
     int maxShown = 0;
     int ticks = 0;
     while (++ticks < 200) {
         demo.Timer1_Timer();
-        cMarked = cMarked || demo.Computer1[2].Number() == Computer::Marked;
+        cMarked = cMarked || demo.State().Computer1[2].Number() == Computer::Marked;
         maxShown = std::max(maxShown, static_cast<int>(ShownTokens().size()));
         if (ShownTokens().empty()) break;
     }
     EXPECT_EQ(ticks, 47);
     EXPECT_TRUE(cMarked);
     EXPECT_EQ(maxShown, 3);
-    const Bridge& bridge = demo.Bridge1[0];
+    const Bridge& bridge = demo.State().Bridge1[0];
     EXPECT_EQ(bridge.PortATable(), (StationTable{1, -1, -1, -1, -1, -1, -1}));
     EXPECT_EQ(bridge.PortBTable()[0], -1);
     EXPECT_TRUE(message.texts.empty());
@@ -136,52 +136,52 @@ TEST_F(OneBridgeRoad, CarriesOneFrameAcrossTheBridgeAndRetiresEveryToken) {
 // follow every way a token appears or goes.
 TEST_F(OneBridgeRoad, TokensAreShownUntilTheLastCopyRetires) {
     int ticks = 0;
-    while (demo.AnyTokenShown() && ++ticks < 200) demo.Timer1_Timer();
+    while (demo.State().AnyTokenShown() && ++ticks < 200) demo.Timer1_Timer();
     EXPECT_EQ(ticks, 47);
     EXPECT_TRUE(ShownTokens().empty());
 }
 
 TEST_F(DemoTest, NoTokenIsShownAtStartOrAfterKillAndOneIsAfterASend) {
-    EXPECT_FALSE(demo.AnyTokenShown());
+    EXPECT_FALSE(demo.State().AnyTokenShown());
     Send(0, 2);
-    EXPECT_TRUE(demo.AnyTokenShown());
+    EXPECT_TRUE(demo.State().AnyTokenShown());
     demo.btnKill_Click();
-    EXPECT_FALSE(demo.AnyTokenShown());
+    EXPECT_FALSE(demo.State().AnyTokenShown());
     PlaceToken(15, 5000, 3440, 200, 0);
-    EXPECT_TRUE(demo.AnyTokenShown());
+    EXPECT_TRUE(demo.State().AnyTokenShown());
 }
 
 TEST_F(DemoTest, TokenLaunchedDuringATickMovesOnlyWhenItsIndexIsHigher) {
     // A right-going token one step before the junction of "One Bridge" (Left 5905).
     PlaceToken(5, 5705, 3440, 200, 0);
     demo.Timer1_Timer();
-    ASSERT_TRUE(demo.Packet1[0].place.Visible);
-    EXPECT_EQ(demo.Packet1[0].place.Top, 3440);  // below 5: waits for the next tick
-    EXPECT_EQ(demo.Packet1[0].place.Left, 5930);
+    ASSERT_TRUE(demo.State().Packet1[0].place.Visible);
+    EXPECT_EQ(demo.State().Packet1[0].place.Top, 3440);  // below 5: waits for the next tick
+    EXPECT_EQ(demo.State().Packet1[0].place.Left, 5930);
 
     demo.btnKill_Click();
     PlaceToken(0, 5705, 3440, 200, 0);
     demo.Timer1_Timer();
-    ASSERT_TRUE(demo.Packet1[1].place.Visible);
-    EXPECT_EQ(demo.Packet1[1].place.Top, 3640);  // above 0: moved in the same tick
+    ASSERT_TRUE(demo.State().Packet1[1].place.Visible);
+    EXPECT_EQ(demo.State().Packet1[1].place.Top, 3640);  // above 0: moved in the same tick
 }
 
 TEST_F(DemoTest, PausedWindowMovesNothingUntilResumed) {
     Send(0, 1);
     demo.btnPause_Click();
-    EXPECT_EQ(demo.btnPause().caption, "Resume");
-    EXPECT_FALSE(demo.Running());
+    EXPECT_EQ(demo.State().btnPause().caption, "Resume");
+    EXPECT_FALSE(demo.State().Running());
     demo.Timer1_Timer();
-    EXPECT_EQ(demo.Packet1[0].place.Left, 4305);
+    EXPECT_EQ(demo.State().Packet1[0].place.Left, 4305);
     demo.btnKill_Click();  // Kill while paused leaves the timer alone
-    EXPECT_FALSE(demo.Running());
-    EXPECT_EQ(demo.btnPause().caption, "Resume");
+    EXPECT_FALSE(demo.State().Running());
+    EXPECT_EQ(demo.State().btnPause().caption, "Resume");
     Send(0, 1);
     demo.btnPause_Click();
-    EXPECT_EQ(demo.btnPause().caption, "Pause");
-    EXPECT_TRUE(demo.Running());
+    EXPECT_EQ(demo.State().btnPause().caption, "Pause");
+    EXPECT_TRUE(demo.State().Running());
     demo.Timer1_Timer();
-    EXPECT_EQ(demo.Packet1[0].place.Left, 4105);
+    EXPECT_EQ(demo.State().Packet1[0].place.Left, 4105);
 }
 
 // A token on a line that a scenario change hid is never tested again; it is
@@ -195,17 +195,17 @@ TEST_F(DemoTest, TokenThatLeftTheDrawingIsFreed) {
 
     PlaceToken(3, 16290 - 200, 5000, 200, 0);
     demo.Timer1_Timer();
-    EXPECT_TRUE(demo.Packet1[3].place.Visible);  // at 16290: 1800 outside
+    EXPECT_TRUE(demo.State().Packet1[3].place.Visible);  // at 16290: 1800 outside
     demo.Timer1_Timer();
-    EXPECT_TRUE(demo.Packet1[3].place.Visible);  // exactly 2000 outside
+    EXPECT_TRUE(demo.State().Packet1[3].place.Visible);  // exactly 2000 outside
     demo.Timer1_Timer();
-    EXPECT_FALSE(demo.Packet1[3].place.Visible);
+    EXPECT_FALSE(demo.State().Packet1[3].place.Visible);
 
     PlaceToken(4, 5000, -1800, 0, -200);
     demo.Timer1_Timer();
-    EXPECT_TRUE(demo.Packet1[4].place.Visible);
+    EXPECT_TRUE(demo.State().Packet1[4].place.Visible);
     demo.Timer1_Timer();
-    EXPECT_FALSE(demo.Packet1[4].place.Visible);
+    EXPECT_FALSE(demo.State().Packet1[4].place.Visible);
 }
 
 }  // namespace

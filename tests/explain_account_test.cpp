@@ -12,7 +12,7 @@
 #include "bridge_test_support.h"
 #include "demo_fixture.h"
 #include "explain/sentences.h"
-#include "tests/session_actions.h"
+#include "tests/random_user.h"
 
 namespace bridging::testing {
 namespace {
@@ -235,7 +235,7 @@ TEST_F(DemoAccount, OneFrameThroughOneBridgeInOrderWithItsTicks) {
     std::uint64_t redAt = 0;
     for (int n = 0; n < 100 && redAt == 0; ++n) {
         demo.Timer1_Timer();
-        if (demo.Computer1[2].Number() == Computer::Marked) redAt = demo.TickCount();
+        if (demo.State().Computer1[2].Number() == Computer::Marked) redAt = demo.State().TickCount();
     }
     ASSERT_NE(redAt, 0u);
     EXPECT_EQ(KindsOf(account.records), (std::vector<Kind>{Kind::StationSends, Kind::Learns,
@@ -255,7 +255,7 @@ TEST_F(DemoAccount, OneFrameThroughOneBridgeInOrderWithItsTicks) {
 
 TEST_F(DemoAccount, SendWhileMarkedIsIgnoredAndSaysSo) {
     Build("One Bridge");
-    demo.Computer1[1].SetNumber(Computer::Marked);
+    demo.Scene().Computer1[1].SetNumber(Computer::Marked);
     account.Clear();
     demo.Computer1_btnKeys_Click(1);
     ASSERT_EQ(KindsOf(account.records), std::vector<Kind>{Kind::SendIgnored});
@@ -294,27 +294,27 @@ TEST_F(DemoAccount, CommandsReportThemselves) {
     for (const Decision& d : account.records) {
         if (d.kind != Kind::Renumber) continue;
         ++renumbered;
-        EXPECT_EQ(d.bridgeNumber, demo.Bridge1[d.index].BridgeNumber());
-        EXPECT_EQ(d.cost, demo.Bridge1[d.index].PortACost());
+        EXPECT_EQ(d.bridgeNumber, demo.State().Bridge1[d.index].BridgeNumber());
+        EXPECT_EQ(d.cost, demo.State().Bridge1[d.index].PortACost());
     }
     EXPECT_EQ(renumbered, 2);  // the two bridges shown
 }
 
 TEST_F(DemoAccount, TicksCountOnlyWhileRunning) {
-    const std::uint64_t before = demo.TickCount();
+    const std::uint64_t before = demo.State().TickCount();
     demo.Timer1_Timer();
-    EXPECT_EQ(demo.TickCount(), before + 1);
+    EXPECT_EQ(demo.State().TickCount(), before + 1);
     demo.btnPause_Click();
     demo.Timer1_Timer();
-    EXPECT_EQ(demo.TickCount(), before + 1);
+    EXPECT_EQ(demo.State().TickCount(), before + 1);
 }
 
 // The same seeded run of clicks and ticks with and without an account: mostly
 // single ticks, the stations' and bridges' buttons, the switches, now and then
 // a command or a name typed.
-void SeededRun(Demo& demo, std::uint64_t seed) {
-    using session::UserAction;
-    const session::Mix mix = {{{UserAction::Ticks, 70},
+void SeededRun(RecordingDemo& demo, std::uint64_t seed) {
+    using user::UserAction;
+    const user::Mix mix = {{{UserAction::Ticks, 70},
                                {UserAction::Send, 8},
                                {UserAction::Letter, 4},
                                {UserAction::RootButton, 6},
@@ -326,9 +326,9 @@ void SeededRun(Demo& demo, std::uint64_t seed) {
                                {UserAction::Reset, 1},
                                {UserAction::TypeScenario, 2}},
                               1};
-    session::SeededNumbers numbers(seed);
+    user::SeededNumbers numbers(seed);
     for (int step = 0; step < 20000; ++step)
-        session::Apply(demo, session::Draw(numbers, demo, mix));
+        user::Perform(demo, user::Draw(numbers, demo.State(), mix));
 }
 
 TEST(AccountIsSilent, SameStateWithAndWithoutAnAccount) {
@@ -336,8 +336,8 @@ TEST(AccountIsSilent, SameStateWithAndWithoutAnAccount) {
     RecordingMessage messageOn;
     FixedSeedRandom randomOff;
     FixedSeedRandom randomOn;
-    Demo off(messageOff, randomOff);
-    Demo on(messageOn, randomOn);
+    RecordingDemo off(messageOff, randomOff);
+    RecordingDemo on(messageOn, randomOn);
     RecordingAccount account;
     on.SetAccount(&account);
     off.Form_Load();
@@ -346,7 +346,7 @@ TEST(AccountIsSilent, SameStateWithAndWithoutAnAccount) {
     SeededRun(on, 7);
     EXPECT_TRUE(Same(on.State(), off.State()));
     EXPECT_EQ(messageOn.texts, messageOff.texts);
-    EXPECT_EQ(on.TickCount(), off.TickCount());
+    EXPECT_EQ(on.State().TickCount(), off.State().TickCount());
     EXPECT_GT(account.records.size(), 1000u);
     EXPECT_TRUE(Has(account.records, Kind::Blocks));
     EXPECT_TRUE(Has(account.records, Kind::FrameArrives));

@@ -107,20 +107,20 @@ TEST_F(StationWords, LetterSaysDestinationAndArrival) {
     Build("One Bridge");
     SwitchOn();
     demo.Computer1_Command1_Click(2);
-    EXPECT_EQ(StationLetterName(demo, 2), "Station C, the destination");
-    EXPECT_EQ(StationLetterName(demo, 0), "Station A, not the destination");
-    EXPECT_TRUE(Says(StationLetterTip(demo, 0), "(now C)"));
-    EXPECT_EQ(SendName(demo, 0), "Send a frame from A to C");
+    EXPECT_EQ(StationLetterName(demo.State(), 2), "Station C, the destination");
+    EXPECT_EQ(StationLetterName(demo.State(), 0), "Station A, not the destination");
+    EXPECT_TRUE(Says(StationLetterTip(demo.State(), 0), "(now C)"));
+    EXPECT_EQ(SendName(demo.State(), 0), "Send a frame from A to C");
 
     demo.Computer1_btnKeys_Click(0);
-    for (int tick = 0; tick < 100 && demo.Computer1[2].Number() != Computer::Marked; ++tick) {
+    for (int tick = 0; tick < 100 && demo.State().Computer1[2].Number() != Computer::Marked; ++tick) {
         demo.Timer1_Timer();
     }
-    ASSERT_EQ(demo.Computer1[2].Number(), Computer::Marked);
-    EXPECT_EQ(StationLetterName(demo, 2), "Station C, the destination, a frame has arrived");
-    EXPECT_TRUE(Says(StationLetterTip(demo, 2), "has arrived"));
-    EXPECT_TRUE(Says(SendTip(demo, 2), "does nothing"));
-    EXPECT_TRUE(Says(SendTip(demo, 0), "from A to C"));
+    ASSERT_EQ(demo.State().Computer1[2].Number(), Computer::Marked);
+    EXPECT_EQ(StationLetterName(demo.State(), 2), "Station C, the destination, a frame has arrived");
+    EXPECT_TRUE(Says(StationLetterTip(demo.State(), 2), "has arrived"));
+    EXPECT_TRUE(Says(SendTip(demo.State(), 2), "does nothing"));
+    EXPECT_TRUE(Says(SendTip(demo.State(), 0), "from A to C"));
 }
 
 }  // namespace

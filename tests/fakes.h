@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The platform's parts as the tests, the fuzz targets and the benchmarks fake
-// them: message boxes that record or say nothing, a scripted random sequence,
-// and accounts that keep the records or their words. Toolkit-free and without a
-// test framework, so that every caller can use them.
+// them: the window's logic with the messages it raises kept, a scripted random
+// sequence, and accounts that keep the records or their words. Toolkit-free and
+// without a test framework, so that every caller can use them.
 #pragma once
 
 #include <cstddef>
@@ -14,25 +14,20 @@
 #include <vector>
 
 #include "driver/account.h"
+#include "driver/demo.h"
 #include "driver/platform.h"
 #include "explain/sentences.h"
 
 namespace bridging::testing {
 
-// Records each text it shows; `whileOpen` runs while the box is "open", after
-// the text is recorded, for what a test does before pressing OK.
-struct RecordingMessage : ModalMessage {
+// The texts of the dispatcher's messages, in the order they were raised.
+struct RecordingMessage {
     std::vector<std::string> texts;
-    std::function<void()> whileOpen;
-    void ShowMessage(const std::string& text) override {
-        texts.push_back(text);
-        if (whileOpen) whileOpen();
+    const Raised& Keep(const Raised& raised) {
+        for (const DispatcherMessage& message : raised.messages)
+            texts.emplace_back(MessageText(message.kind));
+        return raised;
     }
-};
-
-// OK pressed at once, nothing kept: for measurements.
-struct SilentMessage : ModalMessage {
-    void ShowMessage(const std::string& /*text*/) override {}
 };
 
 // The scripted values, then the program's own generator, so that a test which
@@ -42,6 +37,50 @@ struct ScriptedRandom : RandomSource {
     std::size_t next = 0;
     FixedSeedRandom afterScript;
     double Next() override { return next < values.size() ? values[next++] : afterScript.Next(); }
+};
+
+// The window's logic driven as the window drives it, with the texts of the
+// messages it raises kept in `message` and Renumber drawing from `random`.
+class RecordingDemo : public Demo {
+public:
+    RecordingDemo(RecordingMessage& message, RandomSource& random)
+        : message_(message), random_(random) {}
+    RecordingDemo(const Simulation& state, RecordingMessage& message, RandomSource& random)
+        : Demo(state), message_(message), random_(random) {}
+
+    Raised NextTick() { return Keep(Demo::NextTick()); }
+    Raised Timer1_Timer() { return Keep(Demo::Timer1_Timer()); }
+    Raised Step() { return Keep(Demo::Step()); }
+    Raised SetCombo1Text(const std::string& text) { return Keep(Demo::SetCombo1Text(text)); }
+    Raised PickCombo1(int listIndex) { return Keep(Demo::PickCombo1(listIndex)); }
+    Raised btnReset_Click() { return Keep(Demo::btnReset_Click()); }
+    Raised btnPause_Click() { return Keep(Demo::btnPause_Click()); }
+    Raised btnKill_Click() { return Keep(Demo::btnKill_Click()); }
+    Raised btnCost_Click() { return Keep(Demo::btnCost_Click(random_)); }
+    Raised SetChkLearn(int value) { return Keep(Demo::SetChkLearn(value)); }
+    Raised SetChkForward(int value) { return Keep(Demo::SetChkForward(value)); }
+    Raised Computer1_Command1_Click(int index) { return Keep(Demo::Computer1_Command1_Click(index)); }
+    Raised Computer1_btnKeys_Click(int index) { return Keep(Demo::Computer1_btnKeys_Click(index)); }
+    Raised Bridge1_btnSpanTree_Click(int index) {
+        return Keep(Demo::Bridge1_btnSpanTree_Click(index));
+    }
+    Raised Perform(const Action& action) {
+        std::optional<Raised> raised = Demo::Perform(action, random_);
+        return raised ? Keep(std::move(*raised)) : Raised{};
+    }
+    Raised LaunchPacket(const Packet& pktSrc, std::int16_t iIndex, std::int16_t iOrigin,
+                        std::int16_t iDirection, std::int16_t iEnd) {
+        return Keep(Demo::LaunchPacket(pktSrc, iIndex, iOrigin, iDirection, iEnd));
+    }
+
+private:
+    Raised Keep(Raised raised) {
+        message_.Keep(raised);
+        return raised;
+    }
+
+    RecordingMessage& message_;
+    RandomSource& random_;
 };
 
 // Keeps every record as it came.

@@ -20,7 +20,7 @@ using history::Timeline;
 
 // A user's busy minute: mostly ticks, the network's buttons, now and then a
 // command, a switch or another network.
-void RandomAction(Demo& demo, FixedSeedRandom& choose) {
+void RandomAction(RecordingDemo& demo, FixedSeedRandom& choose) {
     const int action = static_cast<int>(choose.Next() * 100);
     const int which = static_cast<int>(choose.Next() * 6);
     if (action < 75) {
@@ -47,7 +47,7 @@ void RandomAction(Demo& demo, FixedSeedRandom& choose) {
 struct Session {
     RecordingMessage message;
     FixedSeedRandom random;
-    Demo demo{message, random};
+    RecordingDemo demo{message, random};
     std::vector<Simulation> seen;  // the state after every moment, by moment
 
     Session() {
@@ -75,7 +75,7 @@ TEST(History, EveryMomentComesBackExactlyAndForwardReturnsToNow) {
         FixedSeedRandom choose(seed);
         s.Run(timeline, choose, 300);
         // Going back from a running present would pause it, a moment of its own.
-        if (s.demo.Running()) {
+        if (s.demo.State().Running()) {
             s.demo.btnPause_Click();
             s.seen.push_back(s.demo.State());
             ASSERT_EQ(timeline.Keep(false) + 1, s.seen.size());
@@ -105,9 +105,9 @@ TEST(History, GoingBackFromARunningPresentPausesFirst) {
     EXPECT_EQ(timeline.Newest(), ticked + 1);
     EXPECT_EQ(timeline.Shown(), ticked);
     EXPECT_FALSE(timeline.Ticking());
-    EXPECT_EQ(s.demo.btnPause().caption, "Pause");  // as it was then
+    EXPECT_EQ(s.demo.State().btnPause().caption, "Pause");  // as it was then
     timeline.Forward(1);
-    EXPECT_EQ(s.demo.btnPause().caption, "Resume");
+    EXPECT_EQ(s.demo.State().btnPause().caption, "Resume");
 }
 
 TEST(History, ActingInThePastGivesUpTheLaterMoments) {
@@ -126,7 +126,7 @@ TEST(History, ActingInThePastGivesUpTheLaterMoments) {
         // The same action on a copy of the past, without a history, agrees.
         RecordingMessage message;
         FixedSeedRandom random;
-        Demo twin(s.seen[past], message, random);
+        RecordingDemo twin(s.seen[past], message, random);
         twin.Computer1_btnKeys_Click(1);
         twin.Timer1_Timer();
         const Moment next = timeline.Keep(false);
@@ -151,7 +151,7 @@ TEST(History, RenumberAfterGoingBackDrawsOnFromWhereTheNumbersStand) {
 
     RecordingMessage message;
     FixedSeedRandom drawnOn = afterFirst;
-    Demo expected(timeline.Kept().At(before), message, drawnOn);
+    RecordingDemo expected(timeline.Kept().At(before), message, drawnOn);
     expected.btnCost_Click();
     EXPECT_TRUE(s.demo.State() == expected.State());
 }
@@ -193,9 +193,9 @@ TEST(History, ReplayComesBackToNowAndRunsOn) {
     for (int n = 0; n < 11 && timeline.Replaying(); ++n) timeline.ReplayNext();
     EXPECT_FALSE(timeline.Replaying());
     EXPECT_FALSE(timeline.LookingBack());
-    EXPECT_TRUE(s.demo.Running());
-    EXPECT_EQ(s.demo.Speed(), 3);
-    EXPECT_EQ(s.demo.Packet1, now.Packet1);
+    EXPECT_TRUE(s.demo.State().Running());
+    EXPECT_EQ(s.demo.State().Speed(), 3);
+    EXPECT_EQ(s.demo.State().Packet1, now.Packet1);
 }
 
 }  // namespace

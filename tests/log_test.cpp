@@ -44,10 +44,10 @@ protected:
                 demo.Computer1_Command1_Click(std::uniform_int_distribution<int>(0, 3)(random));
                 break;
             case 2:
-                demo.SetChkLearn(demo.chkLearn().value == 0 ? 1 : 0);
+                demo.SetChkLearn(demo.State().chkLearn().value == 0 ? 1 : 0);
                 break;
             case 3:
-                demo.SetChkForward(demo.chkForward().value == 0 ? 1 : 0);
+                demo.SetChkForward(demo.State().chkForward().value == 0 ? 1 : 0);
                 break;
             case 4:
                 demo.PickCombo1(std::uniform_int_distribution<int>(0, 4)(random));
@@ -84,7 +84,7 @@ protected:
     DecisionCollector collector;
     RecordingMessage message;
     ScriptedRandom random;
-    Demo demo{message, random};
+    RecordingDemo demo{message, random};
     LessonLog log;
     std::uint64_t moment = 0;
     std::vector<std::size_t> written;  // lines written in each moment, the first at [0]

@@ -21,7 +21,7 @@ protected:
     // Ticks until no frame flies, answering each question right; the questions asked.
     std::vector<predict::Question> TickAnswering() {
         std::vector<predict::Question> asked;
-        for (int n = 0; n < 400 && demo.AnyTokenShown(); ++n) {
+        for (int n = 0; n < 400 && demo.State().AnyTokenShown(); ++n) {
             const predict::NextTick next = predict::LookAhead(demo.State());
             predictor.Prepare(++moment, demo.State(), next);
             while (const predict::Question* q = predictor.Current()) {

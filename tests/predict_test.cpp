@@ -16,21 +16,21 @@
 #include "demo_fixture.h"
 #include "explain/sentences.h"
 #include "predict/predictor.h"
-#include "tests/session_actions.h"
+#include "tests/random_user.h"
 
 namespace bridging::testing {
 namespace {
 
 // Bursts of ticks and the buttons that bring frames to the bridges.
-session::Mix PredictMix() {
-    session::Mix mix{{{session::UserAction::Ticks, 12},
-                      {session::UserAction::Send, 6},
-                      {session::UserAction::Letter, 2},
-                      {session::UserAction::RootButton, 4},
-                      {session::UserAction::Learning, 2},
-                      {session::UserAction::Forwarding, 2},
-                      {session::UserAction::PickScenario, 1},
-                      {session::UserAction::Renumber, 1}},
+user::Mix PredictMix() {
+    user::Mix mix{{{user::UserAction::Ticks, 12},
+                      {user::UserAction::Send, 6},
+                      {user::UserAction::Letter, 2},
+                      {user::UserAction::RootButton, 4},
+                      {user::UserAction::Learning, 2},
+                      {user::UserAction::Forwarding, 2},
+                      {user::UserAction::PickScenario, 1},
+                      {user::UserAction::Renumber, 1}},
                      1,
                      20};
     return mix;
@@ -47,12 +47,12 @@ TEST(Predict, LookAheadForeseesTheNextTickAndEveryQuestionItsDecision) {
         SCOPED_TRACE(seed);
         RecordingMessage message;
         FixedSeedRandom random;
-        Demo demo(message, random);
+        RecordingDemo demo(message, random);
         demo.Form_Load();
         RecordingAccount account;
         demo.SetAccount(&account);
-        session::SeededNumbers numbers(seed);
-        const session::Mix mix = PredictMix();
+        user::SeededNumbers numbers(seed);
+        const user::Mix mix = PredictMix();
         for (int step = 0; step < 150; ++step) {
             const Simulation before = demo.State();
             const predict::NextTick next = predict::LookAhead(before);
@@ -87,7 +87,7 @@ TEST(Predict, LookAheadForeseesTheNextTickAndEveryQuestionItsDecision) {
                 ASSERT_TRUE(decided) << q.prompt << " / " << q.reason;
             }
             account.Clear();
-            session::Apply(demo, session::Draw(numbers, demo, mix));
+            user::Perform(demo, user::Draw(numbers, demo.State(), mix));
         }
     }
     EXPECT_GT(questions, 100);
@@ -98,7 +98,7 @@ TEST(Predict, LookAheadForeseesTheNextTickAndEveryQuestionItsDecision) {
 TEST(Predict, AKindAnsweredRightIsNotAskedAgainByDefault) {
     RecordingMessage message;
     FixedSeedRandom random;
-    Demo demo(message, random);
+    RecordingDemo demo(message, random);
     demo.Form_Load();
     demo.SetChkLearn(1);
     demo.SetChkForward(1);
@@ -157,9 +157,13 @@ void PrintTo(const Situation& s, std::ostream* out) { *out << s.name; }
 class QuestionBeforeDecision : public DemoTest, public ::testing::WithParamInterface<Situation> {
 protected:
     void Press(std::pair<int, int> press) {
-        if (press.first >= 0) return Send(press.first, press.second);
-        if (press.second >= 0) return demo.Bridge1_btnSpanTree_Click(press.second);
-        demo.SetChkForward(0);
+        if (press.first >= 0) {
+            Send(press.first, press.second);
+        } else if (press.second >= 0) {
+            demo.Bridge1_btnSpanTree_Click(press.second);
+        } else {
+            demo.SetChkForward(0);
+        }
     }
     // The log's lines of the question's decision so far.
     long LinesOf(const predict::Question& q) const {
@@ -237,36 +241,36 @@ TEST_F(PredictOnDemo, AMomentAnsweredIsAskedAgainOnlyInANewFutureFromBeforeIt) {
 struct StartedDemo {
     RecordingMessage message;
     FixedSeedRandom random;
-    Demo demo{message, random};
+    RecordingDemo demo{message, random};
     StartedDemo() { demo.Form_Load(); }
 };
 
 // Asking, answering, revealing or leaving the questions changes nothing the
 // session does: it ends equal to the same session run without a predictor.
 TEST(Predict, AnsweringTheQuestionsLeavesTheSessionAsWithoutThem) {
-    const session::Mix mix = PredictMix();
+    const user::Mix mix = PredictMix();
     int closed = 0;
     for (std::uint64_t seed = 1; seed <= 100; ++seed) {
         SCOPED_TRACE(seed);
         StartedDemo plain;
         StartedDemo asked;
-        session::SeededNumbers plainNumbers(seed);
-        session::SeededNumbers numbers(seed);
-        session::SeededNumbers answers(seed + 1000);
+        user::SeededNumbers plainNumbers(seed);
+        user::SeededNumbers numbers(seed);
+        user::SeededNumbers answers(seed + 1000);
         predict::Predictor predictor;
         predictor.SetOn(true);
         predictor.SetAskEveryDecision(true);
         history::Moment m = 0;
         for (int step = 0; step < 150; ++step) {
-            session::Apply(plain.demo, session::Draw(plainNumbers, plain.demo, mix));
-            const session::Action action = session::Draw(numbers, asked.demo, mix);
-            if (action.kind != session::UserAction::Ticks) {
+            user::Perform(plain.demo, user::Draw(plainNumbers, plain.demo.State(), mix));
+            const user::Move move = user::Draw(numbers, asked.demo.State(), mix);
+            if (move.kind != user::UserAction::Ticks) {
                 if (answers.Between(0, 19) == 0) predictor.ForgetAfter(m / 2);
-                session::Apply(asked.demo, action);
+                user::Perform(asked.demo, move);
                 ++m;
                 continue;
             }
-            for (int t = 0; t < action.number; ++t, ++m) {
+            for (int t = 0; t < move.ticks; ++t, ++m) {
                 if (answers.Between(0, 49) == 0)
                     predictor.SetAskEveryDecision(!predictor.AsksEveryDecision());
                 predictor.Prepare(m, asked.demo.State(), predict::LookAhead(asked.demo.State()));

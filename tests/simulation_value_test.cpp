@@ -17,12 +17,12 @@
 #include "driver/demo.h"
 #include "tests/demo_fixture.h"
 #include "tests/fakes.h"
-#include "tests/session_actions.h"
+#include "tests/random_user.h"
 
 namespace bridging::testing {
 namespace {
 
-using session::UserAction;
+using user::UserAction;
 
 constexpr int Sessions = 300;
 constexpr int MostStepsBefore = 40;
@@ -31,9 +31,9 @@ constexpr int StepsAlone = 20;
 
 // Every action; bursts of ticks, Send and the switches most often, so that
 // frames meet the bridges and now and then run the pool out.
-session::Mix SessionMix() {
-    session::Mix mix{session::EveryActionEvenly(), 12, 200};
-    for (session::Weight& w : mix.weights) {
+user::Mix SessionMix() {
+    user::Mix mix{user::EveryActionEvenly(), 12, 200};
+    for (user::Weight& w : mix.weights) {
         switch (w.action) {
             case UserAction::Ticks:
                 w.weight = 16;
@@ -58,31 +58,31 @@ struct Pair {
         original.Form_Load();
     }
 
-    void Alone(Demo& demo, int steps) {
-        for (int n = 0; n < steps; ++n) session::Apply(demo, session::Draw(numbers, demo, mix));
+    void Alone(RecordingDemo& demo, int steps) {
+        for (int n = 0; n < steps; ++n) user::Perform(demo, user::Draw(numbers, demo.State(), mix));
         actions += steps;
     }
 
     // The same actions on both; after each they must be equal.
-    ::testing::AssertionResult Together(Demo& first, Demo& second, int steps) {
+    ::testing::AssertionResult Together(RecordingDemo& first, RecordingDemo& second, int steps) {
         for (int n = 0; n < steps; ++n) {
-            const session::Action action = session::Draw(numbers, first, mix);
-            session::Apply(first, action);
-            session::Apply(second, action);
+            const user::Move move = user::Draw(numbers, first.State(), mix);
+            user::Perform(first, move);
+            user::Perform(second, move);
             actions += 1;
             if (::testing::AssertionResult same = Same(first.State(), second.State()); !same) {
-                return same << "after step " << n << ", " << session::NameOf(action.kind) << ' '
-                            << action.number;
+                return same << "after step " << n << ", " << user::NameOf(move.kind) << ' '
+                            << move.action.index;
             }
         }
         return ::testing::AssertionSuccess();
     }
 
-    session::Mix mix = SessionMix();
-    session::SeededNumbers numbers;
+    user::Mix mix = SessionMix();
+    user::SeededNumbers numbers;
     RecordingMessage message;
     FixedSeedRandom random;
-    Demo original{message, random};
+    RecordingDemo original{message, random};
     long actions = 0;
 };
 
@@ -97,12 +97,12 @@ TEST(SimulationValue, ACopyGoesOnAsTheOriginalAndAloneLeavesItAsItWas) {
     for (int seed = 1; seed <= Sessions && !::testing::Test::HasFailure(); ++seed) {
         SCOPED_TRACE("session " + std::to_string(seed));
         Pair pair(static_cast<std::uint64_t>(seed));
-        Demo& original = pair.original;
+        RecordingDemo& original = pair.original;
         pair.Alone(original, pair.numbers.Between(0, MostStepsBefore));
 
         RecordingMessage copyMessage;
         FixedSeedRandom copyRandom = pair.random;
-        Demo copy(original.State(), copyMessage, copyRandom);
+        RecordingDemo copy(original.State(), copyMessage, copyRandom);
         const std::size_t shown = pair.message.texts.size();
         ASSERT_TRUE(pair.Together(original, copy, StepsTogether));
         EXPECT_EQ(copyMessage.texts, Since(pair.message, shown));

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A long seeded run of the main window's logic: random user actions (every
+// A long seeded run of the program's session: random user actions (every
 // command and switch, scenarios picked, typed, edited and pasted, letters, Send
 // and root buttons, now and then of hidden elements, stepping and the speed)
-// between timer ticks, with
-// the window's consistency and the invariants that a fault would break checked
-// after every step. The message box tries more actions and ticks while it is
-// open, which must change nothing. BRIDGING_SOAK_SEED picks the run.
+// between timer ticks, with the window's consistency and the invariants that a
+// fault would break checked after every step. While a message is open more
+// actions and ticks are tried, which must change nothing. BRIDGING_SOAK_SEED
+// picks the run.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,7 +25,8 @@
 #include "tests/consistency.h"
 #include "tests/demo_fixture.h"
 #include "tests/fakes.h"
-#include "tests/session_actions.h"
+#include "tests/random_user.h"
+#include "session/session.h"
 
 namespace bridging {
 namespace {
@@ -43,15 +44,14 @@ std::uint64_t SoakSeed() {
     return std::strtoull(text, nullptr, 0);
 }
 
-using session::Action;
-using session::UserAction;
-using testing::RecordingMessage;
+using user::Move;
+using user::UserAction;
 
 constexpr const char* LostStation = "Can't find Segment below Computer";
 
 // Mostly ticks, one at a time, so that frames travel, storm around the loops
 // and run the pool out; a paste far beyond what the scenario list's field holds.
-const session::Mix Mix = {{
+const user::Mix Mix = {{
                               {UserAction::Ticks, 700},
                               {UserAction::Send, 80},
                               {UserAction::Letter, 40},
@@ -88,15 +88,13 @@ struct Figures {
 
 class Soak {
 public:
-    explicit Soak(std::uint64_t seed) : numbers_(seed), demo_(message_, random_) {
-        message_.whileOpen = [this] { TryWhileOpen(); };
-        demo_.Form_Load();
+    explicit Soak(std::uint64_t seed) : numbers_(seed), session_(random_) {
         CheckAfterBuild("start-up");
     }
 
     void Run(int steps) {
         for (step_ = 0; step_ < steps && !::testing::Test::HasFailure(); ++step_) {
-            const Action action = session::Draw(numbers_, demo_, Mix);
+            const Move action = user::Draw(numbers_, session_.State(), Mix);
             ++figures_.actions[action.kind];
             try {
                 Do(action);
@@ -115,8 +113,8 @@ public:
             if (action != UserAction::Ticks) userActions += count;
         }
         std::map<std::string, int> shown;
-        for (const std::string& text : message_.texts) ++shown[text];
-        const int messages = static_cast<int>(message_.texts.size());
+        for (const std::string& text : texts_) ++shown[text];
+        const int messages = static_cast<int>(texts_.size());
         std::cout << "soak: " << step_ << " steps, " << userActions << " user actions, "
                   << figures_.ticks << " ticks run, " << figures_.framesSent << " frames sent, "
                   << figures_.spanningTreeRounds << " root-button rounds, " << figures_.deliveries
@@ -136,7 +134,7 @@ public:
     }
 
     const Figures& figures() const { return figures_; }
-    const RecordingMessage& messages() const { return message_; }
+    const std::vector<std::string>& messages() const { return texts_; }
 
 private:
     // The element an action presses, if it presses one, and whether the window shows it.
@@ -162,32 +160,36 @@ private:
     }
 
     int LostStations() const {
-        return static_cast<int>(
-            std::count(message_.texts.begin(), message_.texts.end(), LostStation));
+        return static_cast<int>(std::count(texts_.begin(), texts_.end(), LostStation));
     }
 
-    void Do(const Action& action) {
-        const int k = action.number;
+    const Simulation& Now() const { return session_.State(); }
+
+    void Do(const Move& action) {
+        const int k = action.action.index;
         const bool station = action.kind != UserAction::RootButton;
-        const bool shown = station ? IsShown(demo_.Computer1, k) : IsShown(demo_.Bridge1, k);
+        const bool shown = station ? IsShown(Now().Computer1, k) : IsShown(Now().Bridge1, k);
         // -1 is also what is pressed when nothing of the kind is shown: no hidden press.
         const bool noneShown =
-            station ? Shown(demo_.Computer1).empty() : Shown(demo_.Bridge1).empty();
+            station ? Shown(Now().Computer1).empty() : Shown(Now().Bridge1).empty();
         if (Presses(action.kind) && !shown && !(k == -1 && noneShown)) ++figures_.hiddenPresses;
-        const std::int16_t selectedBefore = demo_.iSelectedStation();
-        const std::uint64_t ticksBefore = demo_.TickCount();
+        const std::int16_t selectedBefore = Now().iSelectedStation();
+        const std::uint64_t ticksBefore = Now().TickCount();
         const int lostBefore = action.kind == UserAction::Send ? LostStations() : 0;
         if (action.kind == UserAction::Send && k >= 0 && k < ComputerCount &&
-            demo_.Computer1[static_cast<std::size_t>(k)].Number() < Computer::Marked) {
+            Now().Computer1[static_cast<std::size_t>(k)].Number() < Computer::Marked) {
             ++figures_.framesSent;
         }
 
-        session::Apply(demo_, action, [this] { CheckAfterBuild("scenario typed"); });
+        const user::Outcomes outcomes = user::Perform(
+            session_, action, [this] { CheckAfterBuild("scenario typed"); },
+            [this] { TryWhileOpen(); });
+        for (const std::string& text : user::MessageTexts(outcomes)) texts_.push_back(text);
 
         switch (action.kind) {
             case UserAction::Ticks:
-                if (demo_.TickCount() != ticksBefore) {
-                    figures_.ticks += static_cast<int>(demo_.TickCount() - ticksBefore);
+                if (Now().TickCount() != ticksBefore) {
+                    figures_.ticks += static_cast<int>(Now().TickCount() - ticksBefore);
                     CountTokens();
                 }
                 break;
@@ -200,7 +202,7 @@ private:
                 break;
             case UserAction::Letter: {
                 const bool exists = k >= 0 && k < ComputerCount;
-                EXPECT_EQ(demo_.iSelectedStation(), exists ? k + 1 : selectedBefore)
+                EXPECT_EQ(Now().iSelectedStation(), exists ? k + 1 : selectedBefore)
                     << Where(action);
                 break;
             }
@@ -215,10 +217,10 @@ private:
                 break;
             case UserAction::Reset:
                 CheckPoolEmpty(action);
-                CheckAfterBuild(session::NameOf(action.kind));
+                CheckAfterBuild(user::NameOf(action.kind));
                 break;
             case UserAction::PickScenario:
-                if (k >= 0 && k < 5) CheckAfterBuild(session::NameOf(action.kind));
+                if (k >= 0 && k < 5) CheckAfterBuild(user::NameOf(action.kind));
                 break;
             case UserAction::TypeScenario:
             case UserAction::EditScenario:
@@ -236,74 +238,73 @@ private:
     }
 
     // What the field keeps of a text typed, edited or pasted: its first characters.
-    void CheckText(const Action& action) {
+    void CheckText(const Move& move) {
+        const Action& action = move.action;
         const std::string kept = FirstCharacters(action.text, ScenarioTextLimit);
-        EXPECT_EQ(demo_.Combo1().text, kept) << Where(action);
-        const auto& names = session::TypedNames();
+        EXPECT_EQ(Now().Combo1().text, kept) << Where(move);
+        const auto& names = user::TypedNames();
         const auto exact = names.begin() + 5;
         const auto known = std::find(names.begin(), exact, kept);
         if (known != exact) {
-            EXPECT_EQ(demo_.iScenario(), known - names.begin() + 1) << Where(action);
-            EXPECT_FALSE(Shown(demo_.Bridge1).empty()) << Where(action);
+            EXPECT_EQ(Now().iScenario(), known - names.begin() + 1) << Where(move);
+            EXPECT_FALSE(Shown(Now().Bridge1).empty()) << Where(move);
         } else {
-            EXPECT_TRUE(Shown(demo_.Bridge1).empty() && Shown(demo_.Computer1).empty())
-                << Where(action) << " \"" << FirstCharacters(kept, 2 * ScenarioTextLimit) << "\"";
+            EXPECT_TRUE(Shown(Now().Bridge1).empty() && Shown(Now().Computer1).empty())
+                << Where(move) << " \"" << FirstCharacters(kept, 2 * ScenarioTextLimit) << "\"";
         }
     }
 
-    // The box is modal: ticks and clicks tried while it is open change nothing.
-    // The speed buttons still act while a box is open, so the speed is left out.
+    // The message is modal: ticks and actions tried while it is open change nothing.
     void TryWhileOpen() {
-        if (tryingWhileOpen_) return;
-        tryingWhileOpen_ = true;
-        const Simulation before = demo_.State();
-        const bool running = demo_.Running();
+        const Simulation before = Now();
+        const history::Moment newest = session_.Time().Newest();
         for (int n = numbers_.Between(0, 3); n >= 0; --n) {
             ++figures_.triedWhileOpen;
-            session::Apply(demo_, session::Draw(numbers_, demo_, Mix));
+            const Move move = user::Draw(numbers_, Now(), Mix);
+            const session::Outcome outcome =
+                move.kind == UserAction::Ticks ? session_.Tick() : session_.Apply(move.action);
+            EXPECT_TRUE(outcome.Empty()) << "step " << step_ << ": message open";
         }
-        Simulation after = demo_.State();
-        after.speed = before.speed;
-        EXPECT_TRUE(testing::Same(after, before)) << "step " << step_ << ": box open";
-        EXPECT_EQ(demo_.Running(), running) << "step " << step_ << ": box open";
-        tryingWhileOpen_ = false;
+        EXPECT_TRUE(testing::Same(Now(), before)) << "step " << step_ << ": message open";
+        EXPECT_EQ(session_.Time().Newest(), newest) << "step " << step_ << ": message open";
+        EXPECT_TRUE(session_.MessageOpen()) << "step " << step_;
     }
 
     void CountTokens() {
         int shown = 0;
-        for (const Packet& token : demo_.Packet1) shown += token.place.Visible ? 1 : 0;
+        for (const Packet& token : Now().Packet1) shown += token.place.Visible ? 1 : 0;
         figures_.tokenTicks += shown;
         figures_.mostTokensShown = std::max(figures_.mostTokensShown, shown);
         for (int k = 0; k < ComputerCount; ++k) {
-            const bool marked = demo_.Computer1[k].Number() == Computer::Marked;
+            const bool marked = Now().Computer1[k].Number() == Computer::Marked;
             if (marked && !marked_[k]) ++figures_.deliveries;
             marked_[k] = marked;
         }
     }
 
-    std::string Where(const Action& action) const {
+    std::string Where(const Move& action) const {
         // A failed cut would leave a long text; the first characters say enough.
-        return "step " + std::to_string(step_) + " (" + session::NameOf(action.kind) + " " +
-               std::to_string(action.number) + ", scenario \"" +
-               FirstCharacters(demo_.Combo1().text, 2 * ScenarioTextLimit) + "\")";
+        return "step " + std::to_string(step_) + " (" + user::NameOf(action.kind) + " " +
+               std::to_string(action.ticks + action.action.index) + ", scenario \"" +
+               FirstCharacters(Now().Combo1().text, 2 * ScenarioTextLimit) + "\")";
     }
 
-    void CheckAlways(const Action& action) {
+    void CheckAlways(const Move& action) {
         const std::string where = Where(action);
-        EXPECT_FALSE(demo_.MessageOpen()) << where;
-        EXPECT_EQ(demo_.Running(), demo_.btnPause().caption == "Pause") << where;
-        EXPECT_GE(demo_.iSelectedStation(), 1) << where;
-        EXPECT_LE(demo_.iSelectedStation(), 6) << where;
+        EXPECT_FALSE(session_.MessageOpen()) << where;
+        EXPECT_EQ(Now().Running(), Now().btnPause().caption == "Pause") << where;
+        EXPECT_GE(Now().iSelectedStation(), 1) << where;
+        EXPECT_LE(Now().iSelectedStation(), 6) << where;
         CheckTokens(where);
         CheckStations(where);
         CheckBridges(where);
-        for (const std::string& found : consistency::Inconsistencies(demo_, demo_.Running()))
+        for (const std::string& found : consistency::Inconsistencies(Now(), Now().Running()))
             ADD_FAILURE() << where << ": " << found;
     }
 
     void CheckTokens(const std::string& where) {
         for (int k = 0; k < PoolSize; ++k) {
-            const Packet& token = demo_.Packet1[k];
+            const Packet& token = Now().Packet1[k];
             if (!token.place.Visible) continue;
             const double dx = token.XOffset();
             const int dy = token.YOffset();
@@ -312,8 +313,8 @@ private:
             EXPECT_TRUE(horizontal != vertical)
                 << where << ": token " << k << " moves by (" << dx << ", " << dy << ")";
             // Tokens that run off every line are retired, none travels for ever.
-            EXPECT_TRUE(token.place.Left > -4000 && token.place.Left < Demo::ClientWidth + 4000 &&
-                        token.place.Top > -4000 && token.place.Top < Demo::ClientHeight + 4000)
+            EXPECT_TRUE(token.place.Left > -4000 && token.place.Left < Simulation::ClientWidth + 4000 &&
+                        token.place.Top > -4000 && token.place.Top < Simulation::ClientHeight + 4000)
                 << where << ": token " << k << " at (" << token.place.Left << ", "
                 << token.place.Top << ")";
             const std::int16_t destination = token.Destination();
@@ -323,7 +324,7 @@ private:
 
     void CheckStations(const std::string& where) {
         for (int k = 0; k < ComputerCount; ++k) {
-            const Computer& station = demo_.Computer1[k];
+            const Computer& station = Now().Computer1[k];
             const std::int16_t number = station.Number();
             EXPECT_TRUE(number == k || number == Computer::Marked) << where << ": station " << k;
             // The station's own token is shown only during its Send.
@@ -345,17 +346,17 @@ private:
     }
 
     void CheckBridges(const std::string& where) {
-        const bool forwarding = demo_.chkForward().value == 1;
+        const bool forwarding = Now().chkForward().value == 1;
         for (int k = 0; k < BridgeCount; ++k) {
-            const Bridge& bridge = demo_.Bridge1[k];
+            const Bridge& bridge = Now().Bridge1[k];
             CheckTable(bridge.PortATable(), where, k);
             CheckTable(bridge.PortBTable(), where, k);
             // The switches act on all six bridges at once; Renumber switches learning
             // off in the bridges and leaves the box as it was.
             EXPECT_EQ(bridge.bForward(), forwarding) << where << ": bridge " << k;
-            EXPECT_EQ(bridge.bLearn(), demo_.Bridge1[0].bLearn()) << where << ": bridge " << k;
+            EXPECT_EQ(bridge.bLearn(), Now().Bridge1[0].bLearn()) << where << ": bridge " << k;
             if (bridge.bLearn()) {
-                EXPECT_EQ(demo_.chkLearn().value, 1) << where;
+                EXPECT_EQ(Now().chkLearn().value, 1) << where;
             }
             // Both ports move together: blocked by the tree, or by the switch.
             const std::int32_t state = bridge.PortAState();
@@ -370,19 +371,19 @@ private:
         }
     }
 
-    void CheckPoolEmpty(const Action& action) {
+    void CheckPoolEmpty(const Move& action) {
         for (int k = 0; k < PoolSize; ++k) {
-            EXPECT_FALSE(demo_.Packet1[k].place.Visible) << Where(action) << ": token " << k;
+            EXPECT_FALSE(Now().Packet1[k].place.Visible) << Where(action) << ": token " << k;
         }
     }
 
     void CheckAfterBuild(const std::string& what) {
         ++figures_.builds;
         const std::string where = "step " + std::to_string(step_) + " (" + what + ")";
-        EXPECT_EQ(demo_.chkLearn().value, 0) << where;
-        EXPECT_EQ(demo_.chkForward().value, 0) << where;
+        EXPECT_EQ(Now().chkLearn().value, 0) << where;
+        EXPECT_EQ(Now().chkForward().value, 0) << where;
         for (int k = 0; k < BridgeCount; ++k) {
-            const Bridge& bridge = demo_.Bridge1[k];
+            const Bridge& bridge = Now().Bridge1[k];
             EXPECT_EQ(bridge.BridgeNumber(), k + 1) << where;
             EXPECT_EQ(bridge.PortAState(), PortBlocking) << where << ": bridge " << k;
             EXPECT_EQ(bridge.PortBState(), PortBlocking) << where << ": bridge " << k;
@@ -390,12 +391,12 @@ private:
         }
     }
 
-    void CheckAfterRenumber(const Action& action) {
+    void CheckAfterRenumber(const Move& action) {
         const std::string where = Where(action);
         CheckPoolEmpty(action);
         std::vector<int> numbers;
         for (int k = 0; k < BridgeCount; ++k) {
-            const Bridge& bridge = demo_.Bridge1[k];
+            const Bridge& bridge = Now().Bridge1[k];
             numbers.push_back(bridge.BridgeNumber());
             EXPECT_EQ(bridge.PortACost(), bridge.PortBCost()) << where << ": bridge " << k;
             EXPECT_TRUE(bridge.PortACost() >= 1 && bridge.PortACost() <= 8) << where;
@@ -407,23 +408,22 @@ private:
         std::sort(numbers.begin(), numbers.end());
         EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5, 6})) << where;
         std::vector<int> costs;
-        for (int k = 0; k < 4; ++k) costs.push_back(demo_.Bridge1[k].PortACost());
+        for (int k = 0; k < 4; ++k) costs.push_back(Now().Bridge1[k].PortACost());
         std::sort(costs.begin(), costs.end());
         EXPECT_EQ(std::adjacent_find(costs.begin(), costs.end()), costs.end())
             << where << ": bridges 0 to 3 share a cost";
-        EXPECT_EQ(demo_.chkForward().value, 0) << where;
+        EXPECT_EQ(Now().chkForward().value, 0) << where;
     }
 
-    RecordingMessage message_;
     FixedSeedRandom random_;
     // The user's choices come from a generator of their own, so that Renumber's
     // draws are the program's fixed sequence.
-    session::SeededNumbers numbers_;
-    Demo demo_;
+    user::SeededNumbers numbers_;
+    session::Session session_;
+    std::vector<std::string> texts_;
     int step_ = 0;
     Figures figures_;
     std::array<bool, ComputerCount> marked_{};
-    bool tryingWhileOpen_ = false;
 };
 
 TEST(Soak, RandomActionsKeepTheNetworkConsistent) {
@@ -442,10 +442,10 @@ TEST(Soak, RandomActionsKeepTheNetworkConsistent) {
     // their stations, the loops ran the pool out, and every action occurred.
     const Figures& figures = soak.figures();
     EXPECT_GT(figures.deliveries, 0);
-    const auto& texts = soak.messages().texts;
+    const auto& texts = soak.messages();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Run Out of Packets"), texts.end());
     for (const auto& m : Mix.weights) {
-        EXPECT_GT(figures.actions.count(m.action), 0u) << session::NameOf(m.action);
+        EXPECT_GT(figures.actions.count(m.action), 0u) << user::NameOf(m.action);
     }
 }
 

@@ -73,8 +73,8 @@ TEST(Accessibility, WindowListsOnlyTheShownFramesByNameAndPlace) {
 TEST(Accessibility, AFrameIsRenamedAsItTurns) {
     MainWindow window;
     Click(window, QStringLiteral("Computer1_2_Command1"));
-    window.RunCommand(Command::Learning);
-    window.RunCommand(Command::Forwarding);
+    window.Perform(Act(ActionKind::ToggleLearning));
+    window.Perform(Act(ActionKind::ToggleForwarding));
     Click(window, QStringLiteral("Computer1_0_btnKeys"));
     std::array<QStringList, PoolSize> names;
     for (int tick = 0; tick < 300 && !ShownTokens(window).empty(); ++tick) {
@@ -95,7 +95,7 @@ TEST(Accessibility, AFrameIsRenamedAsItTurns) {
 
 TEST(Accessibility, RootButtonNameFollowsTheRootTheBridgeTakes) {
     MainWindow window;
-    window.RunCommand(Command::TwoBridges);
+    window.Perform(Act(ActionKind::PickScenario, 1));
     const auto& bridges = window.demo().Bridge1;
     const int low = bridges[0].BridgeNumber() < bridges[1].BridgeNumber() ? 0 : 1;
     const int high = 1 - low;
@@ -114,7 +114,7 @@ TEST(Accessibility, RootButtonNameFollowsTheRootTheBridgeTakes) {
 
 TEST(Accessibility, PortRowNameFollowsItsTable) {
     MainWindow window;
-    window.RunCommand(Command::OneBridge);
+    window.Perform(Act(ActionKind::PickScenario, 0));
     auto& learn = Child<QCheckBox>(window, QStringLiteral("chkLearn"));
     auto& forward = Child<QCheckBox>(window, QStringLiteral("chkForward"));
     if (!learn.isChecked()) Toggle(learn);
@@ -136,7 +136,7 @@ TEST(Accessibility, PortRowNameFollowsItsTable) {
 
 TEST(Accessibility, StationLetterSaysDestinationAndArrival) {
     MainWindow window;
-    window.RunCommand(Command::OneBridge);
+    window.Perform(Act(ActionKind::PickScenario, 0));
     auto& letterC = Child<QPushButton>(window, QStringLiteral("Computer1_2_Command1"));
     EXPECT_EQ(letterC.accessibleName(), QStringLiteral("Station C, not the destination"));
     Toggle(letterC);
@@ -148,8 +148,8 @@ TEST(Accessibility, StationLetterSaysDestinationAndArrival) {
     EXPECT_TRUE(letterC.isChecked());
     EXPECT_EQ(window.demo().iSelectedStation(), 3);
 
-    window.RunCommand(Command::Learning);
-    window.RunCommand(Command::Forwarding);
+    window.Perform(Act(ActionKind::ToggleLearning));
+    window.Perform(Act(ActionKind::ToggleForwarding));
     Click(window, QStringLiteral("Computer1_0_btnKeys"));
     // The red mark lasts a few ticks; the name says so while it lasts.
     const auto marked = [&window] {
@@ -172,14 +172,14 @@ TEST(Accessibility, AccessibleToggleOfTheBoxesReachesTheCore) {
     Toggle(learn);
     EXPECT_NE(window.demo().chkLearn().value != 0, before);
     EXPECT_NE(window.demo().Bridge1[0].bLearn(), before);
-    // The next refresh keeps the box as the core now has it.
-    window.refresh();
+    // The next user action's showing keeps the box as the core now has it.
+    window.Perform(Act(ActionKind::SetSpeed, window.demo().Speed()));
     EXPECT_NE(learn.isChecked(), before);
 
     // A change the core makes is shown, not sent back to it as the user's.
     auto& forward = Child<QCheckBox>(window, QStringLiteral("chkForward"));
     const bool forwarding = forward.isChecked();
-    window.RunCommand(Command::Forwarding);
+    window.Perform(Act(ActionKind::ToggleForwarding));
     EXPECT_NE(forward.isChecked(), forwarding);
     EXPECT_NE(window.demo().chkForward().value != 0, forwarding);
 }

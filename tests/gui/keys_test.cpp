@@ -191,14 +191,14 @@ TEST(Zoom, StepsFromAnyFactorAndFitsWithinTheRoom) {
     EXPECT_DOUBLE_EQ(ZoomedOut(0.5), 0.5);
     for (const QSize room : {QSize(1600, 1200), QSize(1280, 1024), QSize(1920, 1050)}) {
         Zoom zoom;
-        zoom.Set(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, room));
-        const QSize client = zoom.PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size();
+        zoom.Set(ZoomToFit(Simulation::ClientWidth, Simulation::ClientHeight, room));
+        const QSize client = zoom.PixelRect(0, 0, Simulation::ClientWidth, Simulation::ClientHeight).size();
         EXPECT_LE(client.width(), room.width());
         EXPECT_LE(client.height(), room.height());
         // One side fills the room.
         EXPECT_TRUE(client.width() >= room.width() - 2 || client.height() >= room.height() - 2);
     }
-    EXPECT_DOUBLE_EQ(ZoomToFit(Demo::ClientWidth, Demo::ClientHeight, QSize(100, 100)), 0.5);
+    EXPECT_DOUBLE_EQ(ZoomToFit(Simulation::ClientWidth, Simulation::ClientHeight, QSize(100, 100)), 0.5);
 }
 
 TEST_F(Keys, ReturnPressesTheFocusedButtonOrBox) {
@@ -270,9 +270,9 @@ TEST_F(Keys, TheFocusMarkShowsAfterAKeyOnlyAroundTheFocusedControl) {
 // The menu lists the table's commands in order, each with its key.
 TEST(ContextMenu, ListsEveryCommandWithItsKeyAndChecksSpeedAndZoom) {
     QWidget parent;
-    std::vector<Command> ran;
-    const MenuActions actions{[&ran](Command c) { ran.push_back(c); }, [](int) {}, [](int) {}};
-    QMenu* menu = BuildContextMenu(parent, MenuState{1, 150, true, false}, actions);
+    std::vector<Action> ran;
+    const ActionSink act = [&ran](const Action& action) { ran.push_back(action); };
+    QMenu* menu = BuildContextMenu(parent, MenuState{1, 150, true, false}, act);
     QStringList entries;
     QString checkedSpeed;
     QString checkedZoom;
@@ -304,7 +304,7 @@ TEST(ContextMenu, ListsEveryCommandWithItsKeyAndChecksSpeedAndZoom) {
     EXPECT_EQ(checkedZoom, QStringLiteral("150 %"));
 
     menu->actions().first()->trigger();
-    EXPECT_EQ(ran, std::vector<Command>{Command::PauseResume});
+    EXPECT_EQ(ran, std::vector<Action>{Act(ActionKind::PauseResume)});
 }
 
 }  // namespace

@@ -63,10 +63,10 @@ TEST(LessonPanel, F2ShowsAndHidesItBesideAnUnmovedDrawing) {
 TEST(LessonPanel, FollowsTheZoomWithTheDrawing) {
     MainWindow window;
     window.show();
-    window.RunCommand(Command::LessonPanel);
+    window.Perform(Act(ActionKind::TogglePanel));
     window.SetZoomFactor(2.0);
     auto& panel = Child(window, QStringLiteral("LessonPanel"));
-    EXPECT_EQ(window.width(), window.zoom().Pixels(Demo::ClientWidth + LessonPanel::WidthTwips));
+    EXPECT_EQ(window.width(), window.zoom().Pixels(Simulation::ClientWidth + LessonPanel::WidthTwips));
     EXPECT_EQ(panel.width(), window.zoom().Pixels(LessonPanel::WidthTwips));
     EXPECT_EQ(panel.font().pixelSize(), window.zoom().FaceFont(12).pixelSize());
 }
@@ -75,7 +75,7 @@ TEST(LessonPanel, LogGetsEachDecisionWithItsTickEvenWhileHidden) {
     MainWindow window;
     window.show();
     SendAToC(window);
-    const LessonLog& log = window.lessonPanel().log();
+    const LessonLog& log = window.session().Log();
     const LogLine* learns = FindLine(log, DecisionKind::Learns);
     ASSERT_NE(learns, nullptr);
     EXPECT_EQ(learns->sentence, "Bridge #1 learns A on port A (upper side).");
@@ -88,7 +88,7 @@ TEST(LessonPanel, LogGetsEachDecisionWithItsTickEvenWhileHidden) {
     EXPECT_EQ(FindLine(log, DecisionKind::Filters), nullptr);
 
     // Shown, the panel's view holds the lines made while it was hidden.
-    window.RunCommand(Command::LessonPanel);
+    window.Perform(Act(ActionKind::TogglePanel));
     const QString shown = Child<QPlainTextEdit>(window, QStringLiteral("txtLog")).toPlainText();
     EXPECT_TRUE(shown.contains(
         QStringLiteral("%1  Bridge #1 learns A on port A (upper side).").arg(learns->tick)));
@@ -97,7 +97,7 @@ TEST(LessonPanel, LogGetsEachDecisionWithItsTickEvenWhileHidden) {
 TEST(LessonPanel, FollowingOneElementShowsOnlyItsLinesAndClearEmptiesTheLog) {
     MainWindow window;
     window.show();
-    window.RunCommand(Command::LessonPanel);
+    window.Perform(Act(ActionKind::TogglePanel));
     SendAToC(window);
     auto& view = Child<QPlainTextEdit>(window, QStringLiteral("txtLog"));
     auto& follow = Child<QComboBox>(window, QStringLiteral("cboFollow"));
@@ -111,13 +111,13 @@ TEST(LessonPanel, FollowingOneElementShowsOnlyItsLinesAndClearEmptiesTheLog) {
 
     Click(window, QStringLiteral("btnClear"));
     EXPECT_TRUE(view.toPlainText().isEmpty());
-    EXPECT_TRUE(window.lessonPanel().log().Lines().empty());
+    EXPECT_TRUE(window.session().Log().Lines().empty());
 }
 
 TEST(LessonPanel, StepAndSpeedButtonsRunTheirCommands) {
     MainWindow window;
     window.show();
-    window.RunCommand(Command::LessonPanel);
+    window.Perform(Act(ActionKind::TogglePanel));
     Click(window, QStringLiteral("btnPause"));
     Click(window, QStringLiteral("Computer1_0_btnKeys"));
     const std::vector<float> before = TokenLefts(window);
@@ -214,14 +214,16 @@ TEST(LessonLog, RepeatsOfAKindForAnElementInOneTickMergeIntoOneLine) {
 TEST(LessonLog, KeepsTheLast5000LinesInTheLogAndTheView) {
     MainWindow window;
     window.show();
-    window.RunCommand(Command::LessonPanel);
+    window.Perform(Act(ActionKind::TogglePanel));
     std::vector<LogLine> lines;
     for (std::uint64_t i = 0; i < LessonLog::MaxLines + 3; ++i)
         lines.push_back(LogLine{i, DecisionKind::Kill, ElementKind::Window, -1, "Kill.", 1});
     LessonPanel& panel = Child<LessonPanel>(window, QStringLiteral("LessonPanel"));
-    panel.Append(lines, 1);
-    ASSERT_EQ(panel.log().Lines().size(), LessonLog::MaxLines);
-    EXPECT_EQ(panel.log().Lines().front().tick, 3u);
+    LessonLog log;
+    log.Append(lines, 1);
+    panel.ShowLog(log, std::nullopt);
+    ASSERT_EQ(log.Lines().size(), LessonLog::MaxLines);
+    EXPECT_EQ(log.Lines().front().tick, 3u);
     auto& view = Child<QPlainTextEdit>(window, QStringLiteral("txtLog"));
     EXPECT_EQ(view.blockCount(), static_cast<int>(LessonLog::MaxLines));
     EXPECT_TRUE(view.toPlainText().endsWith(QStringLiteral("5002  Kill.")));
@@ -238,7 +240,7 @@ TEST(LessonLog, ArrivalsAreSpokenWhileThePanelIsHiddenAndLeftToItsViewWhenShown)
 
     MainWindow shown;
     shown.show();
-    shown.RunCommand(Command::LessonPanel);
+    shown.Perform(Act(ActionKind::TogglePanel));
     SendAToC(shown);
     EXPECT_TRUE(shown.announcer().Text().isEmpty());
     EXPECT_TRUE(Child<QPlainTextEdit>(shown, QStringLiteral("txtLog"))
@@ -251,17 +253,17 @@ TEST(LessonLog, ArrivalsAreSpokenWhileThePanelIsHiddenAndLeftToItsViewWhenShown)
 TEST(LessonLog, EachActionAndTickWritesItsLinesInAMomentOfItsOwn) {
     MainWindow window;
     window.show();
-    const std::uint64_t start = window.moment();
+    const std::uint64_t start = window.session().Time().Shown();
     Click(window, QStringLiteral("Computer1_0_btnKeys"));
-    EXPECT_EQ(window.moment(), start + 1);
-    const LogLine* sends = FindLine(window.lessonPanel().log(), DecisionKind::StationSends);
+    EXPECT_EQ(window.session().Time().Shown(), start + 1);
+    const LogLine* sends = FindLine(window.session().Log(), DecisionKind::StationSends);
     ASSERT_NE(sends, nullptr);
     EXPECT_EQ(sends->moment, start + 1);
     Tick(window, 5);
-    EXPECT_EQ(window.moment(), start + 6);
-    window.RunCommand(Command::Kill);
-    EXPECT_EQ(window.moment(), start + 7);
-    const LessonLog& log = window.lessonPanel().log();
+    EXPECT_EQ(window.session().Time().Shown(), start + 6);
+    window.Perform(Act(ActionKind::Kill));
+    EXPECT_EQ(window.session().Time().Shown(), start + 7);
+    const LessonLog& log = window.session().Log();
     ASSERT_EQ(log.Lines().back().kind, DecisionKind::Kill);
     EXPECT_EQ(log.Lines().back().moment, start + 7);
     // A tick's lines share its moment, and no two ticks share one.

@@ -36,19 +36,19 @@ TEST(LessonWindow, F4ShowMeAndTheFirstStepDone) {
     Click(window, QStringLiteral("btnShowMe"));
     EXPECT_EQ(window.demo().iSelectedStation(), 3);
     int ticks = 0;
-    while (!window.predictMode().Asking() && ticks++ < 200) Tick(window);
-    ASSERT_TRUE(window.predictMode().Asking()) << "the step's question, with predict mode off";
+    while (!window.session().Predict().Asking() && ticks++ < 200) Tick(window);
+    ASSERT_TRUE(window.session().Predict().Asking()) << "the step's question, with predict mode off";
     QTest::keyClick(&window,
-                    Qt::Key_1 + static_cast<int>(window.predictMode().Settings().Current()->right));
+                    Qt::Key_1 + static_cast<int>(window.session().Predict().Questions().Current()->right));
     for (int i = 0; i < 100 && window.demo().Bridge1[0].PortATable()[0] != 1; ++i) Tick(window);
     EXPECT_EQ(Child<QLabel>(window, QStringLiteral("lblLesson")).text(),
               QStringLiteral("Learning and filtering: Step 2 of 6"));
     EXPECT_EQ(MarksShown(window), 2);  // A's letter, C's Send
     // Escape leaves the lesson; the network stays as it stands.
-    const Simulation before = window.demo().State();
+    const Simulation before = window.demo();
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_EQ(MarksShown(window), 0);
-    EXPECT_TRUE(window.demo().State() == before);
+    EXPECT_TRUE(window.demo() == before);
     EXPECT_TRUE(Child(window, QStringLiteral("lblTick")).isVisible());
 }
 
@@ -67,7 +67,7 @@ TEST(LessonWindow, EveryLessonEndsThroughShowMe) {
         auto& heading = Child<QLabel>(window, QStringLiteral("lblLesson"));
         QString shownMe;
         for (int tick = 0; tick < 8000 && heading.text().contains(QStringLiteral("Step")); ++tick) {
-            if (window.predictMode().Asking()) {
+            if (window.session().Predict().Asking()) {
                 QTest::keyClick(&window, Qt::Key_3);
                 continue;
             }

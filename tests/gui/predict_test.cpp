@@ -22,7 +22,7 @@ void Road(MainWindow& window, int station) {
 }
 
 bool BridgeDecided(const MainWindow& window) {
-    const LessonLog& log = window.lessonPanel().log();
+    const LessonLog& log = window.session().Log();
     return std::any_of(log.Lines().begin(), log.Lines().end(), [](const LogLine& line) {
         return line.element == ElementKind::Bridge && line.kind != DecisionKind::Learns;
     });
@@ -36,8 +36,8 @@ TEST(PredictWindow, F3AsksBeforeTheBridgeDecidesAndKeyTwoAnswers) {
     auto& pause = Child<QWidget>(window, QStringLiteral("btnPause"));
     pause.setFocus();
     int ticks = 0;
-    while (!window.predictMode().Asking() && ticks++ < 200) Tick(window);
-    ASSERT_TRUE(window.predictMode().Asking());
+    while (!window.session().Predict().Asking() && ticks++ < 200) Tick(window);
+    ASSERT_TRUE(window.session().Predict().Asking());
     EXPECT_FALSE(BridgeDecided(window));
     EXPECT_FALSE(window.ticking());
     EXPECT_EQ(window.demo().btnPause().caption, "Resume");
@@ -46,21 +46,21 @@ TEST(PredictWindow, F3AsksBeforeTheBridgeDecidesAndKeyTwoAnswers) {
     EXPECT_TRUE(Child<QLabel>(window, QStringLiteral("lblQuestion"))
                     .text()
                     .startsWith(QStringLiteral("Bridge #1 is about to receive C:A on port A")));
-    const predict::Question question = *window.predictMode().Settings().Current();
+    const predict::Question question = *window.session().Predict().Questions().Current();
     EXPECT_TRUE(Child(window, QStringLiteral("btnAnswer3")).isVisible());
     // The timer keeps firing: the question holds the tick.
     Tick(window, 5);
     EXPECT_FALSE(BridgeDecided(window));
 
     QTest::keyClick(&window, Qt::Key_2);
-    EXPECT_FALSE(window.predictMode().Asking());
+    EXPECT_FALSE(window.session().Predict().Asking());
     EXPECT_TRUE(BridgeDecided(window));
     EXPECT_TRUE(window.ticking());
     const QString feedback = Child<QLabel>(window, QStringLiteral("lblFeedback")).text();
     EXPECT_TRUE(feedback.contains(QString::fromStdString(question.reason)))
         << feedback.toStdString();
     EXPECT_EQ(feedback.startsWith(QStringLiteral("Right.")), question.right == 1);
-    EXPECT_EQ(window.predictMode().Settings().Score(),
+    EXPECT_EQ(window.session().Predict().Questions().Score(),
               question.right == 1 ? "First tries right: 1 of 1" : "First tries right: 0 of 1");
     EXPECT_TRUE(Child(window, QStringLiteral("btnWatchAgain")).isVisible());
     EXPECT_FALSE(Child(window, QStringLiteral("btnAnswer1")).isVisible());
@@ -74,10 +74,10 @@ TEST(PredictWindow, AnswersNeverChangeWhatHappens) {
         SCOPED_TRACE(seed);
         MainWindow plain;
         MainWindow asked;
-        asked.RunCommand(Command::Predict);
+        asked.Perform(Act(ActionKind::TogglePredict));
         Click(asked, QStringLiteral("chkAskEvery"));
-        asked.RunCommand(seed % 2 == 0 ? Command::TwoBridges : Command::OneBridge);
-        plain.RunCommand(seed % 2 == 0 ? Command::TwoBridges : Command::OneBridge);
+        asked.Perform(Act(ActionKind::PickScenario, seed % 2 == 0 ? 1 : 0));
+        plain.Perform(Act(ActionKind::PickScenario, seed % 2 == 0 ? 1 : 0));
         std::mt19937 draw(seed);
         int questions = 0;
         for (MainWindow* window : {&plain, &asked}) Road(*window, 0);
@@ -91,11 +91,11 @@ TEST(PredictWindow, AnswersNeverChangeWhatHappens) {
             Tick(plain);
             int guard = 0;
             while (asked.demo().TickCount() < plain.demo().TickCount() && guard++ < 20) {
-                if (!asked.predictMode().Asking()) {
+                if (!asked.session().Predict().Asking()) {
                     if (asked.demo().Running())
                         Tick(asked);
                     else
-                        asked.RunCommand(Command::PauseResume);
+                        asked.Perform(Act(ActionKind::PauseResume));
                     continue;
                 }
                 ++questions;
@@ -107,18 +107,18 @@ TEST(PredictWindow, AnswersNeverChangeWhatHappens) {
                         Click(asked, QStringLiteral("btnAnswer1"));
                         break;
                     case 2:
-                        asked.RunCommand(Command::PauseResume);
+                        asked.Perform(Act(ActionKind::PauseResume));
                         break;
                     default:
-                        asked.RunCommand(Command::Step);
+                        asked.Perform(Act(ActionKind::Step));
                         break;
                 }
             }
             ASSERT_EQ(asked.demo().TickCount(), plain.demo().TickCount());
-            if (!asked.demo().Running()) asked.RunCommand(Command::PauseResume);
+            if (!asked.demo().Running()) asked.Perform(Act(ActionKind::PauseResume));
         }
         EXPECT_GT(questions, 0);
-        EXPECT_TRUE(asked.demo().State() == plain.demo().State());
+        EXPECT_TRUE(asked.demo() == plain.demo());
     }
 }
 
@@ -129,25 +129,25 @@ TEST(PredictWindow, StepRevealsAndWatchAgainPlaysTheTickOnceMore) {
     window.show();
     QTest::keyClick(&window, Qt::Key_F3);
     Road(window, 0);
-    for (int i = 0; i < 200 && !window.predictMode().Asking(); ++i) Tick(window);
-    const history::Moment asked = *window.predictMode().AskedIn();
+    for (int i = 0; i < 200 && !window.session().Predict().Asking(); ++i) Tick(window);
+    const history::Moment asked = *window.session().Predict().AskedIn();
     QTest::keyClick(&window, Qt::Key_Period, Qt::ControlModifier);
-    EXPECT_FALSE(window.predictMode().Asking());
+    EXPECT_FALSE(window.session().Predict().Asking());
     EXPECT_TRUE(window.ticking());
-    EXPECT_EQ(window.predictMode().Settings().Score(), "First tries right: 0 of 0");
+    EXPECT_EQ(window.session().Predict().Questions().Score(), "First tries right: 0 of 0");
     EXPECT_TRUE(Child<QLabel>(window, QStringLiteral("lblFeedback"))
                     .text()
                     .startsWith(QStringLiteral("The answer is")));
     Tick(window, 3);
     Click(window, QStringLiteral("btnWatchAgain"));
-    EXPECT_EQ(window.timeline().Shown(), asked);
+    EXPECT_EQ(window.session().Time().Shown(), asked);
     EXPECT_EQ(window.demo().Bridge1[0].PortATable()[0], -1);  // not learned yet
-    QTRY_COMPARE_WITH_TIMEOUT(window.timeline().Shown(), asked + 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.session().Time().Shown(), asked + 1, 2000);
     EXPECT_EQ(window.demo().Bridge1[0].PortATable()[0], 1);
     // Back at the present, the question is not asked again.
     QTest::keyClick(&window, Qt::Key_End, Qt::ControlModifier);
     Tick(window, 3);
-    EXPECT_FALSE(window.predictMode().Asking());
+    EXPECT_FALSE(window.session().Predict().Asking());
 }
 
 TEST(PredictWindow, StopBeforeAFramesArrivalPausesWithTheReasonOnce) {
@@ -158,7 +158,7 @@ TEST(PredictWindow, StopBeforeAFramesArrivalPausesWithTheReasonOnce) {
     emit stop.activated(stop.currentIndex());
     Road(window, 0);
     const auto arrived = [&window] {
-        const LessonLog& log = window.lessonPanel().log();
+        const LessonLog& log = window.session().Log();
         return std::count_if(log.Lines().begin(), log.Lines().end(), [](const LogLine& line) {
             return line.kind == DecisionKind::FrameArrives;
         });
@@ -167,10 +167,10 @@ TEST(PredictWindow, StopBeforeAFramesArrivalPausesWithTheReasonOnce) {
     ASSERT_FALSE(window.ticking());
     EXPECT_EQ(arrived(), 0);
     const LogLine& why = *std::find_if(
-        window.lessonPanel().log().Lines().begin(), window.lessonPanel().log().Lines().end(),
+        window.session().Log().Lines().begin(), window.session().Log().Lines().end(),
         [](const LogLine& line) { return line.kind == DecisionKind::StoppedBefore; });
     EXPECT_EQ(why.sentence, "Stopped before: The frame C:A reaches station C: C turns red.");
-    window.RunCommand(Command::PauseResume);
+    window.Perform(Act(ActionKind::PauseResume));
     Tick(window);
     EXPECT_TRUE(window.ticking());
     EXPECT_EQ(arrived(), 1);

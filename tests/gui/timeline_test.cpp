@@ -36,7 +36,7 @@ TEST(Timeline, BackAndForwardOnAPausedWindowShowTheTicksAsTheyWere) {
     const std::vector<float> stepped = TokenLefts(window);
     ASSERT_NE(stepped, now);
     Press(window, Qt::Key_Comma);
-    EXPECT_TRUE(window.timeline().LookingBack());
+    EXPECT_TRUE(window.session().Time().LookingBack());
     EXPECT_EQ(TokenLefts(window), now);
     EXPECT_EQ(window.demo().TickCount(), 9U);
     EXPECT_TRUE(Child(window, QStringLiteral("LessonPanel")).isVisible());
@@ -47,10 +47,10 @@ TEST(Timeline, BackAndForwardOnAPausedWindowShowTheTicksAsTheyWere) {
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->text(QAccessible::Value), QStringLiteral("tick 9 of 10"));
     Press(window, Qt::Key_Period);
-    EXPECT_FALSE(window.timeline().LookingBack());
+    EXPECT_FALSE(window.session().Time().LookingBack());
     EXPECT_EQ(TokenLefts(window), stepped);
     Press(window, Qt::Key_Home);
-    EXPECT_EQ(window.timeline().Shown(), window.timeline().Oldest());
+    EXPECT_EQ(window.session().Time().Shown(), window.session().Time().Oldest());
     Press(window, Qt::Key_End);
     EXPECT_EQ(TokenLefts(window), stepped);
 }
@@ -61,7 +61,7 @@ TEST(Timeline, ClickOnALogLineGoesToTheMomentBeforeItPaused) {
     QTest::keyClick(&window, Qt::Key_F2);
     SendAndPause(window, 30);
     auto& view = Child<QPlainTextEdit>(window, QStringLiteral("txtLog"));
-    const LessonLog& log = window.lessonPanel().log();
+    const LessonLog& log = window.session().Log();
     const auto learned = std::find_if(log.Lines().begin(), log.Lines().end(), [](const LogLine& l) {
         return l.kind == DecisionKind::Learns;
     });
@@ -71,7 +71,7 @@ TEST(Timeline, ClickOnALogLineGoesToTheMomentBeforeItPaused) {
     ASSERT_TRUE(line.text().contains(QStringLiteral("learns A")));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
                       view.cursorRect(QTextCursor(line)).center());
-    EXPECT_EQ(window.timeline().Shown() + 1, learned->moment);
+    EXPECT_EQ(window.session().Time().Shown() + 1, learned->moment);
     EXPECT_FALSE(window.ticking());
     EXPECT_EQ(window.demo().Bridge1[0].PortATable()[0], -1);  // not learned yet
     Press(window, Qt::Key_Period);
@@ -82,16 +82,16 @@ TEST(Timeline, AnActionInThePastStartsANewFutureAndTheLogSaysSo) {
     MainWindow window;
     window.show();
     SendAndPause(window, 20);
-    const history::Moment newest = window.timeline().Newest();
+    const history::Moment newest = window.session().Time().Newest();
     Press(window, Qt::Key_PageUp);
-    const history::Moment back = window.timeline().Shown();
+    const history::Moment back = window.session().Time().Shown();
     ASSERT_EQ(back + 10, newest);
     const std::uint64_t tick = window.demo().TickCount();
     Click(window, QStringLiteral("btnKill"));
-    EXPECT_FALSE(window.timeline().LookingBack());
-    EXPECT_EQ(window.timeline().Newest(), back + 1);
+    EXPECT_FALSE(window.session().Time().LookingBack());
+    EXPECT_EQ(window.session().Time().Newest(), back + 1);
     EXPECT_TRUE(ShownTokens(window).empty());
-    const LessonLog& log = window.lessonPanel().log();
+    const LessonLog& log = window.session().Log();
     for (const LogLine& line : log.Lines()) EXPECT_LE(line.moment, back + 1);
     const auto went = std::find_if(log.Lines().begin(), log.Lines().end(), [](const LogLine& l) {
         return l.kind == DecisionKind::WentBack;

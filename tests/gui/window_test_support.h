@@ -58,6 +58,17 @@ inline std::vector<float> TokenLefts(const MainWindow& window) {
     return lefts;
 }
 
+// Where the window draws its frames, pool order: what the picture shows, which
+// may lag the simulation while a message is open.
+inline std::vector<QRect> TokenViews(QWidget& window) {
+    std::vector<QRect> shown;
+    for (int k = 0; k < PoolSize; ++k) {
+        const auto* view = window.findChild<QWidget*>(QStringLiteral("Packet1_%1").arg(k));
+        if (view != nullptr && view->isVisibleTo(&window)) shown.push_back(view->geometry());
+    }
+    return shown;
+}
+
 inline QLineEdit& ScenarioText(QWidget& window) {
     return *Child<QComboBox>(window, QStringLiteral("Combo1")).lineEdit();
 }
@@ -81,9 +92,9 @@ inline QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y
 
 inline QImage Picture(QWidget& widget) { return widget.grab().toImage(); }
 
-// While it lives, answers every modal box that opens (the timer fires only in
-// an event loop, here the box's own): records what it showed, lets `whileOpen`
-// look at the window, and accepts it.
+// While it lives, answers every modal box that opens (its timer fires only in
+// an event loop, which the test spins): records what it showed, lets
+// `whileOpen` look at the window, and accepts it.
 class MessageAnswerer {
 public:
     explicit MessageAnswerer(std::function<void()> whileOpen = {})

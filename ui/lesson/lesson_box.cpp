@@ -9,63 +9,53 @@
 #include <QPushButton>
 
 #include "explain/lessons.h"
+#include "ui/lesson/panel_widgets.h"
 #include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 
 namespace {
 
-constexpr double BoxPoints = 12;
 // The box covers the panel's *now* and its row of buttons: a step's text may run to seven lines.
 constexpr float ButtonsTop = 2220;
 constexpr float TextBottom = 2160;
 
 QPushButton* BoxButton(QWidget& panel, const char* name, std::string_view caption, float left,
                        const Zoom& zoom) {
-    auto* button = new QPushButton(QtText(std::string(caption)), &panel);
-    button->setObjectName(QLatin1String(name));
-    button->setContextMenuPolicy(Qt::PreventContextMenu);
-    zoom.PlaceInTwips(*button, left, ButtonsTop, 1620, 495);
-    zoom.SetFaceFont(*button, BoxPoints);
-    return button;
+    return PanelButton(panel, zoom, name, QtText(std::string(caption)), left, ButtonsTop);
 }
 
 }  // namespace
 
 LessonBox::LessonBox(QWidget& panel, const Zoom& zoom, const std::vector<std::string>& titles,
-                     LessonActions actions) {
-    heading_ = new QLabel(&panel);
-    heading_->setObjectName(QStringLiteral("lblLesson"));
-    heading_->setTextFormat(Qt::PlainText);
-    zoom.PlaceInTwips(*heading_, 120, 120, 5160, 330);
-    zoom.SetFaceFont(*heading_, BoxPoints, true);
+                     const ActionSink& act, LessonBoxCalls calls) {
+    heading_ = PanelLabel(panel, zoom, "lblLesson", 120, 120, 5160);
+    zoom.SetFaceFont(*heading_, PanelPoints, true);
     list_ = new QComboBox(&panel);
     list_->setObjectName(QStringLiteral("cboLesson"));
     list_->setAccessibleName(QStringLiteral("Lessons"));
     for (const std::string& title : titles) list_->addItem(QtText(title));
     zoom.PlaceInTwips(*list_, 120, 480, 5160, 435);
-    zoom.SetFaceFont(*list_, BoxPoints);
-    text_ = new QLabel(&panel);
-    text_->setObjectName(QStringLiteral("lblLessonStep"));
-    text_->setTextFormat(Qt::PlainText);
-    text_->setWordWrap(true);
-    text_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    zoom.SetFaceFont(*text_, BoxPoints - 1);
+    zoom.SetFaceFont(*list_, PanelPoints);
+    text_ = WrappedLabel(panel, "lblLessonStep");
+    zoom.SetFaceFont(*text_, PanelPoints - 1);
 
     start_ = BoxButton(panel, "btnLessonStart", explain::StartLessonCaption, 120, zoom);
     showMe_ = BoxButton(panel, "btnShowMe", explain::ShowMeCaption, 120, zoom);
     tryAgain_ = BoxButton(panel, "btnTryAgain", explain::TryAgainCaption, 1860, zoom);
     skip_ = BoxButton(panel, "btnSkip", explain::SkipCaption, 3600, zoom);
     copy_ = BoxButton(panel, "btnLessonCopy", explain::CopySummaryCaption, 120, zoom);
-    QObject::connect(start_, &QPushButton::clicked, &panel, [this, start = actions.start] {
-        if (list_->currentIndex() >= 0) start(static_cast<std::size_t>(list_->currentIndex()));
+    QObject::connect(start_, &QPushButton::clicked, &panel, [this, act] {
+        if (list_->currentIndex() >= 0) act(Act(ActionKind::StartLesson, list_->currentIndex()));
     });
     QObject::connect(list_, &QComboBox::currentIndexChanged, &panel,
-                     [chosen = actions.chosen] { chosen(); });
-    QObject::connect(showMe_, &QPushButton::clicked, &panel, actions.showMe);
-    QObject::connect(tryAgain_, &QPushButton::clicked, &panel, actions.tryAgain);
-    QObject::connect(skip_, &QPushButton::clicked, &panel, actions.skip);
-    QObject::connect(copy_, &QPushButton::clicked, &panel, actions.copySummary);
+                     [chosen = calls.chosen] { chosen(); });
+    QObject::connect(showMe_, &QPushButton::clicked, &panel,
+                     [act] { act(Act(ActionKind::ShowMe)); });
+    QObject::connect(tryAgain_, &QPushButton::clicked, &panel,
+                     [act] { act(Act(ActionKind::TryAgain)); });
+    QObject::connect(skip_, &QPushButton::clicked, &panel, [act] { act(Act(ActionKind::Skip)); });
+    QObject::connect(copy_, &QPushButton::clicked, &panel, calls.copySummary);
     zoom_ = &zoom;
     Show(LessonFacts{});
 }

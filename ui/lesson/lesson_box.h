@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/scene/zoom.h"
+#include "ui/shell/action_sink.h"
 
 class QComboBox;
 class QLabel;
@@ -20,11 +21,8 @@ class QWidget;
 
 namespace bridging::ui {
 
-struct LessonActions {
-    std::function<void(std::size_t lesson)> start;
-    std::function<void()> showMe;
-    std::function<void()> tryAgain;
-    std::function<void()> skip;
+// What the box's buttons ask of the window besides actions.
+struct LessonBoxCalls {
     std::function<void()> copySummary;
     // Another lesson is chosen in the list: its introduction is shown.
     std::function<void()> chosen;
@@ -43,7 +41,7 @@ struct LessonFacts {
 class LessonBox {
 public:
     LessonBox(QWidget& panel, const Zoom& zoom, const std::vector<std::string>& titles,
-              LessonActions actions);
+              const ActionSink& act, LessonBoxCalls calls);
 
     void Show(const LessonFacts& facts);
     std::vector<QWidget*> FocusChain() const;

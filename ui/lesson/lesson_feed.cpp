@@ -15,16 +15,16 @@
 namespace bridging::ui {
 namespace {
 
-NowFacts NowOf(const Demo& demo, bool running) {
+NowFacts NowOf(const Simulation& demo, bool running) {
     NowFacts now{running, demo.TickCount(), demo.Speed(), demo.iSelectedStation(), 0, 0};
     const int station = demo.iSelectedStation() - 1;
     if (station >= 0 && station < ComputerCount)
         now.destinationColour = Computer::StationColours[static_cast<std::size_t>(station)];
-    for (const Packet& token : demo.Packet1) now.framesInFlight += token.place.Visible ? 1 : 0;
+    now.framesInFlight = demo.FramesInFlight();
     return now;
 }
 
-std::vector<FollowChoice> ChoicesOf(const Demo& demo) {
+std::vector<FollowChoice> ChoicesOf(const Simulation& demo) {
     std::vector<FollowChoice> choices;
     for (int k = 0; k < BridgeCount; ++k) {
         const Bridge& bridge = demo.Bridge1[static_cast<std::size_t>(k)];
@@ -45,8 +45,9 @@ std::vector<FollowChoice> ChoicesOf(const Demo& demo) {
 LessonFeed::LessonFeed(QWidget& window, LessonPanel& panel)
     : panel_(panel), announcer_(window), described_(DescribedParts(window)) {}
 
-void LessonFeed::Show(const Demo& demo, const std::vector<LogLine>& lines, std::uint64_t moment,
-                      bool afterUserAction, bool running) {
+void LessonFeed::Show(const Simulation& demo, const std::vector<LogLine>& lines,
+                      bool afterUserAction, bool running,
+                      const std::optional<FollowedElement>& followed) {
     if (afterUserAction) {
         Describe(demo, described_);
     } else {
@@ -57,23 +58,25 @@ void LessonFeed::Show(const Demo& demo, const std::vector<LogLine>& lines, std::
     }
     if (panel_.isVisible()) {
         panel_.ShowNow(NowOf(demo, running));
-        if (afterUserAction) panel_.SetFollowChoices(ChoicesOf(demo));
+        if (afterUserAction) panel_.SetFollowChoices(ChoicesOf(demo), followed);
     }
     // The lines the panel's view does not add are not lost to a screen reader.
     QString spoken;
     for (const LogLine& line : lines) {
-        if (!SpokenWhileHidden(line.kind) || panel_.ShowsNow(line)) continue;
+        if (!SpokenWhileHidden(line.kind) || (panel_.isVisible() && Shows(followed, line)))
+            continue;
         if (!spoken.isEmpty()) spoken += QLatin1Char('\n');
         spoken += QtText(LineText(line));
     }
     announcer_.Say(spoken);
-    panel_.Append(lines, moment);
 }
 
 void LessonFeed::Say(const std::string& sentence) { announcer_.Say(QtText(sentence)); }
 
-void LessonFeed::OfferChoices(const Demo& demo) {
-    if (panel_.isVisibleTo(panel_.parentWidget())) panel_.SetFollowChoices(ChoicesOf(demo));
+void LessonFeed::OfferChoices(const Simulation& demo,
+                              const std::optional<FollowedElement>& followed) {
+    if (panel_.isVisibleTo(panel_.parentWidget()))
+        panel_.SetFollowChoices(ChoicesOf(demo), followed);
 }
 
 }  // namespace bridging::ui

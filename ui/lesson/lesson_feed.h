@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the window tells after each user action or tick: the decisions just
-// reported go into the lesson log, to a screen reader, and into the accessible
-// descriptions of the parts they concern; the lesson panel's *now* and its
-// follow list are read from the core.
+// reported go to a screen reader and into the accessible descriptions of the
+// parts they concern; the lesson panel's *now* and its follow list are read
+// from the simulation.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "driver/demo.h"
@@ -27,13 +28,13 @@ public:
     // feed after the network's views.
     LessonFeed(QWidget& window, LessonPanel& panel);
 
-    // The lines of the action or tick just run, written in `moment`. After a
-    // user action every part is described anew, after a tick only the parts
-    // of the elements that the lines concern.
-    void Show(const Demo& demo, const std::vector<LogLine>& lines, std::uint64_t moment,
-              bool afterUserAction, bool running);
+    // The lines of the action or tick just run. After a user action every
+    // part is described anew, after a tick only the parts of the elements that
+    // the lines concern.
+    void Show(const Simulation& now, const std::vector<LogLine>& lines, bool afterUserAction,
+              bool running, const std::optional<FollowedElement>& followed);
     // The elements to follow, offered to the panel when it is shown.
-    void OfferChoices(const Demo& demo);
+    void OfferChoices(const Simulation& now, const std::optional<FollowedElement>& followed);
 
     // Says a sentence to a screen reader, without moving the focus.
     void Say(const std::string& sentence);

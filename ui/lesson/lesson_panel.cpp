@@ -22,13 +22,15 @@
 #include "explain/lessons.h"
 #include "explain/names.h"
 #include "explain/timeline.h"
+#include "lessons/catalogue.h"
+#include "session/session.h"
+#include "ui/lesson/panel_widgets.h"
 #include "ui/scene/face_qt.h"
 #include "ui/shell/context_menu.h"
 
 namespace bridging::ui {
 namespace {
 
-constexpr double PanelPoints = 12;
 constexpr float PredictTop = 4260;
 constexpr float QuestionTop = 5580;
 constexpr float LogBottom = 10020;
@@ -38,8 +40,8 @@ constexpr float LogTop = 5580;
 constexpr float LogTopAsking = 9060;
 constexpr float LogTopAnswered = 8160;
 
-QString JoinedLines(const std::vector<LogLine>& lines,
-                    const std::optional<FollowedElement>& followed) {
+template <typename Lines>
+QString JoinedLines(const Lines& lines, const std::optional<FollowedElement>& followed) {
     QString text;
     for (const LogLine& line : lines) {
         if (!Shows(followed, line)) continue;
@@ -49,20 +51,21 @@ QString JoinedLines(const std::vector<LogLine>& lines,
     return text;
 }
 
+std::vector<std::string> LessonTitles() {
+    std::vector<std::string> titles;
+    for (const lessons::Lesson& lesson : lessons::AllLessons()) titles.push_back(lesson.title);
+    return titles;
+}
+
 }  // namespace
 
-LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
-                         std::function<void(history::Moment)> goTo, PredictActions predict,
-                         const std::vector<std::string>& lessonTitles, LessonActions lessons)
-    : QWidget(&window),
-      zoom_(zoom),
-      goTo_(std::move(goTo)),
-      transcript_(predict.transcript),
-      clearScore_(predict.clearScore) {
+LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, ActionSink act,
+                         const session::Session& session, LessonBoxCalls lessons)
+    : QWidget(&window), zoom_(zoom), act_(std::move(act)), session_(session) {
     setObjectName(QStringLiteral("LessonPanel"));
     setAccessibleName(QStringLiteral("Lesson panel"));
     setAutoFillBackground(true);
-    zoom_.PlaceInTwips(*this, Demo::ClientWidth, 0, WidthTwips, Demo::ClientHeight);
+    zoom_.PlaceInTwips(*this, Simulation::ClientWidth, 0, WidthTwips, Simulation::ClientHeight);
     zoom_.SetFaceFont(*this, PanelPoints);
 
     QLabel* now = AddLabel("lblNow", 120);
@@ -78,16 +81,16 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     destinationLetter_->setAutoFillBackground(true);
     zoom_.SetFaceFont(*destinationLetter_, PanelPoints, true);
     frames_ = AddLabel("lblFrames", 1800);
-    lessons_ = std::make_unique<LessonBox>(*this, zoom_, lessonTitles, std::move(lessons));
+    lessons_ = std::make_unique<LessonBox>(*this, zoom_, LessonTitles(), act_, std::move(lessons));
 
     step_ = AddButton("btnStep", "Step", 120, 2220);
     slower_ = AddButton("btnSlower", "Slower", 1860, 2220);
     faster_ = AddButton("btnFaster", "Faster", 3600, 2220);
     nowLabels_ = {now,     state_, tick_,   speed_, destination_, destinationLetter_,
                   frames_, step_,  slower_, faster_};
-    connect(step_, &QPushButton::clicked, this, [run] { run(Command::Step); });
-    connect(slower_, &QPushButton::clicked, this, [run] { run(Command::Slower); });
-    connect(faster_, &QPushButton::clicked, this, [run] { run(Command::Faster); });
+    connect(step_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::Step)); });
+    connect(slower_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::Slower)); });
+    connect(faster_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::Faster)); });
 
     QLabel* followLabel = AddLabel("lblFollow", 2940, 120, 900);
     followLabel->setText(QStringLiteral("Follow:"));
@@ -100,9 +103,12 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     follow_->addItem(QStringLiteral("Everything"));
     connect(follow_, &QComboBox::activated, this, &LessonPanel::Follow);
 
-    timeline_ = std::make_unique<TimelineView>(*this, zoom_, 3420, goTo_);
-    predict_ =
-        std::make_unique<PredictBox>(*this, zoom_, PredictTop, QuestionTop, std::move(predict));
+    timeline_ = std::make_unique<TimelineView>(*this, zoom_, 3420, [this](history::Moment moment) {
+        Action goTo = Act(ActionKind::GoTo);
+        goTo.moment = moment;
+        act_(goTo);
+    });
+    predict_ = std::make_unique<PredictBox>(*this, zoom_, PredictTop, QuestionTop, act_);
 
     view_ = new QPlainTextEdit(this);
     view_->setObjectName(QStringLiteral("txtLog"));
@@ -124,32 +130,23 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(C
     clear_->setAccessibleDescription(QStringLiteral("Empty the log, and start the score afresh"));
     connect(copy_, &QPushButton::clicked, this, [this] {
         QString text = view_->toPlainText();
-        const std::string questions = transcript_();
+        const std::string questions = session_.Predict().Questions().Transcript();
         if (!questions.empty()) text += QStringLiteral("\n\n") + QtText(questions);
         QApplication::clipboard()->setText(text);
     });
-    connect(clear_, &QPushButton::clicked, this, &LessonPanel::Clear);
+    connect(clear_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::ClearLog)); });
     openLessons_ = AddButton("btnLessons", explain::LessonsCaption.data(), 3600, 10140);
-    connect(openLessons_, &QPushButton::clicked, this, [run] { run(Command::Lessons); });
+    connect(openLessons_, &QPushButton::clicked, this,
+            [this] { act_(Act(ActionKind::ToggleLessons)); });
     hide();
 }
 
 QLabel* LessonPanel::AddLabel(const char* name, float top, float left, float width) {
-    auto* label = new QLabel(this);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    zoom_.PlaceInTwips(*label, left, top, width, 330);
-    zoom_.SetFaceFont(*label, PanelPoints);
-    return label;
+    return PanelLabel(*this, zoom_, name, left, top, width);
 }
 
 QPushButton* LessonPanel::AddButton(const char* name, const char* caption, float left, float top) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(QLatin1String(name));
-    zoom_.PlaceInTwips(*button, left, top, 1620, 495);
-    zoom_.SetFaceFont(*button, PanelPoints);
-    button->setContextMenuPolicy(Qt::PreventContextMenu);
-    return button;
+    return PanelButton(*this, zoom_, name, QString::fromUtf8(caption), left, top);
 }
 
 std::vector<QWidget*> LessonPanel::FocusChain() const {
@@ -177,40 +174,62 @@ void LessonPanel::ShowNow(const NowFacts& now) {
         QStringLiteral("Frames in flight: %1 of %2").arg(now.framesInFlight).arg(PoolSize));
 }
 
-void LessonPanel::SetFollowChoices(const std::vector<FollowChoice>& choices) {
-    if (choices == choices_) return;
-    choices_ = choices;
-    follow_->clear();
-    follow_->addItem(QStringLiteral("Everything"));
+void LessonPanel::SetFollowChoices(const std::vector<FollowChoice>& choices,
+                                   const std::optional<FollowedElement>& followed) {
+    if (choices != choices_) {
+        choices_ = choices;
+        follow_->clear();
+        follow_->addItem(QStringLiteral("Everything"));
+        for (const FollowChoice& choice : choices_) follow_->addItem(QtText(choice.text));
+    }
     int kept = 0;
     for (std::size_t i = 0; i < choices_.size(); ++i) {
-        follow_->addItem(QtText(choices_[i].text));
-        if (followed_ == choices_[i].element) kept = static_cast<int>(i) + 1;
+        if (followed == choices_[i].element) kept = static_cast<int>(i) + 1;
     }
-    follow_->setCurrentIndex(kept);
-    if (kept == 0 && followed_) Follow(0);
+    if (follow_->currentIndex() != kept) follow_->setCurrentIndex(kept);
 }
 
 void LessonPanel::Follow(int choice) {
-    if (choice <= 0 || choice > static_cast<int>(choices_.size())) {
-        followed_.reset();
-    } else {
-        followed_ = choices_[static_cast<std::size_t>(choice - 1)].element;
+    Action follow = Act(ActionKind::Follow);
+    if (choice > 0 && choice <= static_cast<int>(choices_.size())) {
+        const FollowedElement& element = choices_[static_cast<std::size_t>(choice - 1)].element;
+        follow.element = element.element;
+        follow.index = element.index;
     }
-    ShowLines();
+    act_(follow);
 }
 
-void LessonPanel::Append(const std::vector<LogLine>& lines, std::uint64_t moment) {
-    if (lines.empty()) return;
-    log_.Append(lines, moment);
+// Only the lines added since the view last looked are new to it, unless lines
+// went from the log other than at its start (a new future, Clear) or the
+// element followed changed: then it shows the log afresh.
+void LessonPanel::ShowLog(const LessonLog& log, const std::optional<FollowedElement>& followed) {
+    const bool afresh = log_ != &log || log.Cuts() != cuts_ || followed != followed_;
+    log_ = &log;
+    cuts_ = log.Cuts();
+    followed_ = followed;
     if (!isVisible()) {
-        viewStale_ = true;
+        viewStale_ = viewStale_ || afresh || (!log.Lines().empty() &&
+                                               log.Lines().back().serial != lastSerial_);
         return;
     }
-    const QString text = JoinedLines(lines, followed_);
+    if (afresh || viewStale_) {
+        ShowLines();
+    } else {
+        AddLines();
+    }
+}
+
+void LessonPanel::AddLines() {
+    const std::deque<LogLine>& lines = log_->Lines();
+    const auto first = std::find_if(lines.begin(), lines.end(),
+                                    [this](const LogLine& line) { return line.serial > lastSerial_; });
+    if (first == lines.end()) return;
+    lastSerial_ = lines.back().serial;
+    const std::vector<LogLine> added(first, lines.end());
+    const QString text = JoinedLines(added, followed_);
     if (text.isEmpty()) return;
-    for (const LogLine& line : lines) {
-        if (Shows(followed_, line)) viewMoments_.push_back(moment);
+    for (const LogLine& line : added) {
+        if (Shows(followed_, line)) viewMoments_.push_back(line.moment);
     }
     while (viewMoments_.size() > LessonLog::MaxLines) viewMoments_.pop_front();
     // The view follows the newest line unless the reader has scrolled up.
@@ -222,31 +241,16 @@ void LessonPanel::Append(const std::vector<LogLine>& lines, std::uint64_t moment
 
 void LessonPanel::ShowLines() {
     viewStale_ = false;
-    const std::vector<LogLine> lines(log_.Lines().begin(), log_.Lines().end());
     viewMoments_.clear();
+    if (log_ == nullptr) return;
+    const std::deque<LogLine>& lines = log_->Lines();
+    lastSerial_ = lines.empty() ? 0 : lines.back().serial;
     for (const LogLine& line : lines) {
         if (Shows(followed_, line)) viewMoments_.push_back(line.moment);
     }
     view_->setPlainText(JoinedLines(lines, followed_));
     view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
     marked_.reset();
-}
-
-void LessonPanel::Clear() {
-    clearScore_();
-    log_.Clear();
-    viewMoments_.clear();
-    view_->clear();
-    marked_.reset();
-}
-
-void LessonPanel::DropAfter(history::Moment moment) {
-    log_.DropAfter(moment);
-    if (isVisible()) {
-        ShowLines();
-    } else {
-        viewStale_ = true;
-    }
 }
 
 void LessonPanel::ShowLessons(const LessonFacts& facts) {
@@ -325,7 +329,9 @@ std::optional<history::Moment> LessonPanel::MomentOfBlock(int block) const {
 void LessonPanel::GoToLine(int block) {
     const std::optional<history::Moment> moment = MomentOfBlock(block);
     if (!moment || *moment < oldestKept_ || *moment == 0) return;
-    goTo_(*moment - 1);
+    Action goTo = Act(ActionKind::GoTo);
+    goTo.moment = *moment - 1;
+    act_(goTo);
 }
 
 bool LessonPanel::eventFilter(QObject* watched, QEvent* event) {

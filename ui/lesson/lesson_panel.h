@@ -20,12 +20,16 @@
 #include "ui/lesson/predict_box.h"
 #include "ui/lesson/timeline_view.h"
 #include "ui/scene/zoom.h"
-#include "ui/shell/keys.h"
+#include "ui/shell/action_sink.h"
 
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace bridging::session {
+class Session;
+}
 
 namespace bridging::ui {
 
@@ -53,26 +57,22 @@ class LessonPanel : public QWidget {
 public:
     static constexpr float WidthTwips = 5400;
 
-    // `run` carries out the Step, Slower and Faster buttons' commands, `goTo`
-    // takes the window to a moment of the timeline or of a log line.
-    LessonPanel(QWidget& window, const Zoom& zoom, std::function<void(Command)> run,
-                std::function<void(history::Moment)> goTo, PredictActions predict,
-                const std::vector<std::string>& lessonTitles, LessonActions lessons);
+    // The panel's controls hand what the user does to `act`; Copy reads the
+    // questions answered from `session`.
+    LessonPanel(QWidget& window, const Zoom& zoom, ActionSink act,
+                const session::Session& session, LessonBoxCalls lessons);
 
     void ShowNow(const NowFacts& now);
-    // The elements to follow besides all of them; the choice is kept where it
-    // is still offered.
-    void SetFollowChoices(const std::vector<FollowChoice>& choices);
-    // Keeps the lines, written in `moment`, and shows those of the followed
-    // element while the panel is shown; hidden, the view is brought up to date
-    // when shown.
-    void Append(const std::vector<LogLine>& lines, std::uint64_t moment);
+    // The elements to follow besides all of them, and the one followed.
+    void SetFollowChoices(const std::vector<FollowChoice>& choices,
+                          const std::optional<FollowedElement>& followed);
+    // Brings the view up to date with the log, showing the lines of the
+    // followed element; hidden, the view is brought up to date when shown.
+    void ShowLog(const LessonLog& log, const std::optional<FollowedElement>& followed);
 
     // Where the window stands in time: the timeline, and the log's lines of
     // the moment shown marked and the later ones dimmed while looking back.
     void ShowTime(const history::Timeline& timeline);
-    // A new future starts at `moment`: the lines written after it go.
-    void DropAfter(history::Moment moment);
     // Predict mode's switches and score, and the question waiting or its
     // feedback, which take the upper part of the log's place.
     void ShowPredict(const PredictFacts& facts);
@@ -80,12 +80,7 @@ public:
     // The lessons' box, which takes the place of *now* while it is open.
     void ShowLessons(const LessonFacts& facts);
     LessonBox& lessonBox() { return *lessons_; }
-    // The element the log follows, which the questions follow too.
-    const std::optional<FollowedElement>& Followed() const { return followed_; }
 
-    const LessonLog& log() const { return log_; }
-    // Whether the panel's view shows a line as it is added, and so speaks it.
-    bool ShowsNow(const LogLine& line) const { return isVisible() && Shows(followed_, line); }
     // The panel's controls in their keyboard order, to join the window's chain.
     std::vector<QWidget*> FocusChain() const;
 
@@ -98,21 +93,25 @@ private:
     QLabel* AddLabel(const char* name, float top, float left = 120, float width = 5160);
     QPushButton* AddButton(const char* name, const char* caption, float left, float top);
     void ShowLines();
+    void AddLines();
     void MarkLines();
     // The moment of the line at a block of the view, if the view has one there.
     std::optional<history::Moment> MomentOfBlock(int block) const;
     void GoToLine(int block);
     void Follow(int choice);
-    void Clear();
 
     const Zoom& zoom_;
-    LessonLog log_;
+    ActionSink act_;
+    const session::Session& session_;
+    // The log and the element followed, as the view shows them.
+    const LessonLog* log_ = nullptr;
+    std::optional<FollowedElement> followed_;
+    std::uint64_t lastSerial_ = 0;
+    std::uint64_t cuts_ = 0;
     std::optional<NowFacts> shownNow_;
     std::vector<FollowChoice> choices_;
-    std::optional<FollowedElement> followed_;
     // The view lags the log while the panel is hidden.
     bool viewStale_ = false;
-    std::function<void(history::Moment)> goTo_;
     // The moment of each line in the view, in the view's order.
     std::deque<history::Moment> viewMoments_;
     // What the view's marking shows: the moment, and whether looking back.
@@ -123,8 +122,6 @@ private:
     std::unique_ptr<LessonBox> lessons_;
     std::vector<QWidget*> nowLabels_;
     QPushButton* openLessons_ = nullptr;
-    std::function<std::string()> transcript_;
-    std::function<void()> clearScore_;
     float logTop_ = 0;
 
     QLabel* state_ = nullptr;

@@ -12,32 +12,23 @@
 #include <QSignalBlocker>
 
 #include "explain/questions.h"
+#include "ui/lesson/panel_widgets.h"
 #include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 
 namespace {
 
-constexpr double BoxPoints = 12;
 constexpr float Left = 120;
 constexpr float Width = 5160;
 constexpr float PromptHeight = 660;
 constexpr float AnswerHeight = 630;
 constexpr float AnswerPitch = 690;
 
-QLabel* WrappedLabel(QWidget& parent, const char* name) {
-    auto* label = new QLabel(&parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
 }  // namespace
 
 PredictFacts FactsOf(const predict::PredictMode& mode) {
-    const predict::Predictor& settings = mode.Settings();
+    const predict::Predictor& settings = mode.Questions();
     PredictFacts facts{
         settings.On(), settings.AsksEveryDecision(), settings.Stop(), settings.Score(), {}, {}, {}};
     if (const predict::Question* question = settings.Current()) {
@@ -52,7 +43,7 @@ PredictFacts FactsOf(const predict::PredictMode& mode) {
 }
 
 PredictBox::PredictBox(QWidget& panel, const Zoom& zoom, float top, float questionTop,
-                       PredictActions actions)
+                       const ActionSink& act)
     : zoom_(zoom) {
     on_ = new QCheckBox(QString::fromUtf8(explain::PredictCaption), &panel);
     on_->setObjectName(QStringLiteral("chkPredict"));
@@ -60,8 +51,10 @@ PredictBox::PredictBox(QWidget& panel, const Zoom& zoom, float top, float questi
     askEvery_ = new QCheckBox(QString::fromUtf8(explain::AskEveryCaption), &panel);
     askEvery_->setObjectName(QStringLiteral("chkAskEvery"));
     zoom_.PlaceInTwips(*askEvery_, 1740, top, Width + Left - 1740, 330);
-    QObject::connect(on_, &QCheckBox::toggled, &panel, actions.setOn);
-    QObject::connect(askEvery_, &QCheckBox::toggled, &panel, actions.setAskEvery);
+    QObject::connect(on_, &QCheckBox::toggled, &panel,
+                     [act](bool on) { act(Act(ActionKind::SetPredict, on ? 1 : 0)); });
+    QObject::connect(askEvery_, &QCheckBox::toggled, &panel,
+                     [act](bool every) { act(Act(ActionKind::SetAskEvery, every ? 1 : 0)); });
 
     auto* stopLabel = new QLabel(QString::fromUtf8(explain::StopBeforeCaption), &panel);
     stopLabel->setObjectName(QStringLiteral("lblStopBefore"));
@@ -72,9 +65,8 @@ PredictBox::PredictBox(QWidget& panel, const Zoom& zoom, float top, float questi
     for (const char* choice : explain::StopBeforeChoices) stop_->addItem(QString::fromUtf8(choice));
     zoom_.PlaceInTwips(*stop_, 1500, top + 390, Width + Left - 1500, 435);
     stopLabel->setBuddy(stop_);
-    QObject::connect(stop_, &QComboBox::activated, &panel, [set = actions.setStop](int index) {
-        set(static_cast<predict::StopBefore>(index));
-    });
+    QObject::connect(stop_, &QComboBox::activated, &panel,
+                     [act](int index) { act(Act(ActionKind::SetStopBefore, index)); });
     score_ = new QLabel(&panel);
     score_->setObjectName(QStringLiteral("lblScore"));
     score_->setTextFormat(Qt::PlainText);
@@ -100,7 +92,7 @@ PredictBox::PredictBox(QWidget& panel, const Zoom& zoom, float top, float questi
         answers_[i] = button;
         answerTexts_[i] = text;
         QObject::connect(button, &QPushButton::clicked, &panel,
-                         [answer = actions.answer, i] { answer(i); });
+                         [act, i] { act(Act(ActionKind::Answer, static_cast<int>(i))); });
     }
     feedback_ = WrappedLabel(panel, "lblFeedback");
     zoom_.PlaceInTwips(*feedback_, Left, answersTop, Width, 1200);
@@ -108,14 +100,15 @@ PredictBox::PredictBox(QWidget& panel, const Zoom& zoom, float top, float questi
     watchAgain_->setObjectName(QStringLiteral("btnWatchAgain"));
     watchAgain_->setContextMenuPolicy(Qt::PreventContextMenu);
     zoom_.PlaceInTwips(*watchAgain_, Left, answersTop + 1260, 1620, 495);
-    QObject::connect(watchAgain_, &QPushButton::clicked, &panel, actions.watchAgain);
+    QObject::connect(watchAgain_, &QPushButton::clicked, &panel,
+                     [act] { act(Act(ActionKind::WatchAgain)); });
 
-    for (QWidget* widget : FocusChain()) zoom_.SetFaceFont(*widget, BoxPoints);
-    zoom_.SetFaceFont(*stopLabel, BoxPoints);
-    zoom_.SetFaceFont(*score_, BoxPoints);
-    zoom_.SetFaceFont(*prompt_, BoxPoints, true);
-    zoom_.SetFaceFont(*feedback_, BoxPoints);
-    for (QLabel* text : answerTexts_) zoom_.SetFaceFont(*text, BoxPoints);
+    for (QWidget* widget : FocusChain()) zoom_.SetFaceFont(*widget, PanelPoints);
+    zoom_.SetFaceFont(*stopLabel, PanelPoints);
+    zoom_.SetFaceFont(*score_, PanelPoints);
+    zoom_.SetFaceFont(*prompt_, PanelPoints, true);
+    zoom_.SetFaceFont(*feedback_, PanelPoints);
+    for (QLabel* text : answerTexts_) zoom_.SetFaceFont(*text, PanelPoints);
     Show(PredictFacts{});
 }
 

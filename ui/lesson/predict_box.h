@@ -15,6 +15,7 @@
 
 #include "predict/predict_mode.h"
 #include "ui/scene/zoom.h"
+#include "ui/shell/action_sink.h"
 
 class QCheckBox;
 class QComboBox;
@@ -23,17 +24,6 @@ class QPushButton;
 class QWidget;
 
 namespace bridging::ui {
-
-struct PredictActions {
-    std::function<void(bool on)> setOn;
-    std::function<void(bool every)> setAskEvery;
-    std::function<void(predict::StopBefore)> setStop;
-    std::function<void(std::size_t choice)> answer;
-    std::function<void()> watchAgain;
-    // The questions and answers, for Copy; and Clear's fresh start of the score.
-    std::function<std::string()> transcript;
-    std::function<void()> clearScore;
-};
 
 // What the box shows, read from predict mode.
 struct PredictFacts {
@@ -56,7 +46,7 @@ public:
     static constexpr std::size_t MostAnswers = 4;
     // The switches and the score from `top`, the question's place from `questionTop`.
     PredictBox(QWidget& panel, const Zoom& zoom, float top, float questionTop,
-               PredictActions actions);
+               const ActionSink& act);
 
     void Show(const PredictFacts& facts);
     std::vector<QWidget*> FocusChain() const;

@@ -48,7 +48,7 @@ void PaintFaceLine(QPainter& painter, const Zoom& zoom, const FaceLine& line) {
 }  // namespace
 
 BridgeView::BridgeView(const Bridge& bridge, int index, const Zoom& zoom, QWidget* parent)
-    : QWidget(parent), bridge_(bridge), zoom_(zoom) {
+    : QWidget(parent), zoom_(zoom) {
     setObjectName(QStringLiteral("Bridge1_%1").arg(index));
     lblPortA_ = AddLabel("lblPortA", 120, 80, 2175, 375, 13.5, false);
     lblBestRealA_ = AddLabel("lblBestRealA", 1440, 60, 840, 495, 16.5, true);
@@ -64,7 +64,7 @@ BridgeView::BridgeView(const Bridge& bridge, int index, const Zoom& zoom, QWidge
     lblPortB_ = AddLabel("lblPortB", 120, 1040, 2175, 375, 13.5, false);
     lblBestRealB_ = AddLabel("lblBestRealB", 1440, 1020, 840, 495, 16.5, true);
     lblPort1Cost_ = AddLabel("lblPort1Cost", 2100, 960, 600, 495, 16.5, true);
-    refresh();
+    refresh(bridge);
 }
 
 QLabel* BridgeView::AddLabel(const char* name, float left, float top, float width, float height,
@@ -78,14 +78,14 @@ QLabel* BridgeView::AddLabel(const char* name, float left, float top, float widt
     return label;
 }
 
-void BridgeView::refresh() {
-    const QRect area = zoom_.PixelRect(bridge_.place);
+void BridgeView::refresh(const Bridge& bridge) {
+    const QRect area = zoom_.PixelRect(bridge.place);
     if (geometry() != area) setGeometry(area);
-    if (isVisibleTo(parentWidget()) != bridge_.place.Visible) setVisible(bridge_.place.Visible);
+    if (isVisibleTo(parentWidget()) != bridge.place.Visible) setVisible(bridge.place.Visible);
 
-    const BridgeFace& face = bridge_.Face();
+    const BridgeFace& face = bridge.Face();
     const Shown* shown = shown_ ? &*shown_ : nullptr;
-    if (shown != nullptr && shown->face == face && shown->number == bridge_.BridgeNumber()) return;
+    if (shown != nullptr && shown->face == face && shown->number == bridge.BridgeNumber()) return;
     const auto show = [shown, &face](QLabel& label, LabelFace BridgeFace::*part) {
         if (shown == nullptr || shown->face.*part != face.*part) ShowLabelFace(label, face.*part);
     };
@@ -99,34 +99,36 @@ void BridgeView::refresh() {
     ShowButtonFace(*btnSpanTree_, zoom_, face.btnSpanTree,
                    shown ? &shown->face.btnSpanTree : nullptr);
 
-    if (shown == nullptr || shown->number != bridge_.BridgeNumber())
-        setAccessibleName(QStringLiteral("Bridge %1").arg(bridge_.BridgeNumber()));
-    ShowNames();
+    if (shown == nullptr || shown->number != bridge.BridgeNumber())
+        setAccessibleName(QStringLiteral("Bridge %1").arg(bridge.BridgeNumber()));
+    ShowNames(bridge);
     // The body's fill is painted here, so a new colour needs a repaint.
     if (shown != nullptr && shown->face.shape1Fill != face.shape1Fill) update();
-    shown_ = Shown{face, bridge_.BridgeNumber()};
+    shown_ = Shown{face, bridge.BridgeNumber()};
 }
 
 // Every name reads the bridge as a whole (a port's row its table, a cost its
 // root), so all are formatted again when any part of the face changed; a name
 // that comes out the same is no change to report.
-void BridgeView::ShowNames() {
+void BridgeView::ShowNames(const Bridge& bridge) {
     const auto name = [](QWidget& widget, const std::string& text) {
         widget.setAccessibleName(QtText(text));
     };
-    name(*lblPortA_, explain::PortRowName(bridge_, 0));
-    name(*lblBestRealA_, explain::CostPairName(bridge_, 0));
-    name(*lblPort0Cost_, explain::PortCostName(bridge_, 0));
-    name(*lblPortB_, explain::PortRowName(bridge_, 1));
-    name(*lblBestRealB_, explain::CostPairName(bridge_, 1));
-    name(*lblPort1Cost_, explain::PortCostName(bridge_, 1));
-    name(*btnSpanTree_, explain::RootButtonName(bridge_));
+    name(*lblPortA_, explain::PortRowName(bridge, 0));
+    name(*lblBestRealA_, explain::CostPairName(bridge, 0));
+    name(*lblPort0Cost_, explain::PortCostName(bridge, 0));
+    name(*lblPortB_, explain::PortRowName(bridge, 1));
+    name(*lblBestRealB_, explain::CostPairName(bridge, 1));
+    name(*lblPort1Cost_, explain::PortCostName(bridge, 1));
+    name(*btnSpanTree_, explain::RootButtonName(bridge));
 }
 
+// The face as last shown, not the bridge, which may have changed since.
 void BridgeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBox(painter, zoom_, zoom_.PixelRect(15, 15, 2910, 1455),
-             QtColour(bridge_.Face().shape1Fill), QtColour(Black), BodyBorderPixels);
+             QtColour(shown_ ? shown_->face.shape1Fill : BridgeFace{}.shape1Fill), QtColour(Black),
+             BodyBorderPixels);
     for (const FaceLine& line : FaceLines) PaintFaceLine(painter, zoom_, line);
 }
 

@@ -28,7 +28,7 @@ public:
 
     // Brings place, visibility, texts and colours up to date with the bridge;
     // texts and colours are touched only where the bridge's face changed.
-    void refresh();
+    void refresh(const Bridge& bridge);
     // The next refresh sets every face anew, as after a zoom change.
     void ForgetShown() { shown_.reset(); }
 
@@ -40,7 +40,7 @@ protected:
 private:
     QLabel* AddLabel(const char* name, float left, float top, float width, float height,
                      double points, bool centred);
-    void ShowNames();
+    void ShowNames(const Bridge& bridge);
 
     // What the widgets show, so that a refresh touches only what changed.
     struct Shown {
@@ -48,7 +48,6 @@ private:
         std::int16_t number = 0;
     };
 
-    const Bridge& bridge_;
     const Zoom& zoom_;
     std::optional<Shown> shown_;
     QLabel* lblPortA_;

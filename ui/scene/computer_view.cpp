@@ -23,7 +23,7 @@ constexpr int DropLinePixels = 6;
 }  // namespace
 
 ComputerView::ComputerView(const Computer& computer, int index, const Zoom& zoom, QWidget* parent)
-    : QWidget(parent), computer_(computer), zoom_(zoom), index_(index) {
+    : QWidget(parent), zoom_(zoom), index_(index) {
     const QString name = QStringLiteral("Computer1_%1").arg(index);
     const QString letter = QString(QChar(u'A' + index));
     setObjectName(name);
@@ -39,31 +39,32 @@ ComputerView::ComputerView(const Computer& computer, int index, const Zoom& zoom
     zoom_.PlaceInTwips(*btnKeys_, 0, 840, 1200, 375);
     zoom_.SetFaceFont(*btnKeys_, 13.5);
     btnKeys_->setAccessibleName(QStringLiteral("Send from station %1").arg(letter));
-    refresh();
+    refresh(computer);
 }
 
-void ComputerView::refresh() {
-    const QRect area = zoom_.PixelRect(computer_.place);
+void ComputerView::refresh(const Computer& computer) {
+    const QRect area = zoom_.PixelRect(computer.place);
     if (geometry() != area) setGeometry(area);
-    if (isVisibleTo(parentWidget()) != computer_.place.Visible) setVisible(computer_.place.Visible);
+    if (isVisibleTo(parentWidget()) != computer.place.Visible) setVisible(computer.place.Visible);
 
-    const Shown now{computer_.Command1(), computer_.btnKeys()};
+    const Shown now{computer.Command1(), computer.btnKeys()};
     if (shown_ == now) return;
     ShowButtonFace(*command1_, zoom_, now.command1, shown_ ? &shown_->command1 : nullptr);
     ShowButtonFace(*btnKeys_, zoom_, now.btnKeys, shown_ ? &shown_->btnKeys : nullptr);
     shown_ = now;
 }
 
-void ComputerView::ShowDestination(const Demo& demo) {
-    const Letter now{demo.iSelectedStation() == index_ + 1, computer_.Number() == Computer::Marked};
+void ComputerView::ShowDestination(const Simulation& now) {
+    const Computer& computer = now.Computer1[static_cast<std::size_t>(index_)];
+    const Letter letter{now.iSelectedStation() == index_ + 1, computer.Number() == Computer::Marked};
     // A click toggles the check itself before the core has its say.
-    if (command1_->isChecked() != now.destination) {
+    if (command1_->isChecked() != letter.destination) {
         const QSignalBlocker quiet(command1_);
-        command1_->setChecked(now.destination);
+        command1_->setChecked(letter.destination);
     }
-    if (letter_ == now) return;
-    letter_ = now;
-    command1_->setAccessibleName(QtText(explain::StationLetterName(demo, index_)));
+    if (letter_ == letter) return;
+    letter_ = letter;
+    command1_->setAccessibleName(QtText(explain::StationLetterName(now, index_)));
 }
 
 void ComputerView::paintEvent(QPaintEvent*) {

@@ -25,12 +25,12 @@ public:
 
     // Brings place, visibility, captions and colours up to date with the station;
     // captions and colours are touched only where the station's face changed.
-    void refresh();
+    void refresh(const Computer& computer);
     // The next refresh sets every face anew, as after a zoom change.
     void ForgetShown() { shown_.reset(); }
     // Checks the letter button of the destination and names the letter by
     // what a screen reader cannot see: the destination and the red mark.
-    void ShowDestination(const Demo& demo);
+    void ShowDestination(const Simulation& now);
 
     QPushButton& Command1() { return *command1_; }
     QPushButton& btnKeys() { return *btnKeys_; }
@@ -53,7 +53,6 @@ private:
         bool operator==(const Letter&) const = default;
     };
 
-    const Computer& computer_;
     const Zoom& zoom_;
     const int index_;
     std::optional<Letter> letter_;

@@ -43,7 +43,7 @@ void PaintLines(QPainter& painter, const Zoom& zoom, const std::vector<QLine>& l
 
 }  // namespace
 
-NetworkPicture PictureOf(const Demo& demo, const Zoom& zoom) {
+NetworkPicture PictureOf(const Simulation& demo, const Zoom& zoom) {
     NetworkPicture picture;
     AddShownLines(picture.links, zoom, demo.Line1);
     AddShownLines(picture.segments, zoom, demo.lneNetA);

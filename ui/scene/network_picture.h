@@ -30,7 +30,7 @@ struct NetworkPicture {
     bool operator==(const NetworkPicture&) const = default;
 };
 
-NetworkPicture PictureOf(const Demo& demo, const Zoom& zoom);
+NetworkPicture PictureOf(const Simulation& now, const Zoom& zoom);
 
 // Link lines first, so the segments run unbroken over their ends; the markers last.
 void PaintNetwork(QPainter& painter, const Zoom& zoom, const NetworkPicture& picture);

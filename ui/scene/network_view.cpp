@@ -15,15 +15,15 @@
 
 namespace bridging::ui {
 
-NetworkView::NetworkView(const Demo& demo, const Zoom& zoom, QWidget& window)
-    : demo_(demo), zoom_(zoom), window_(window) {
+NetworkView::NetworkView(const Simulation& now, const Zoom& zoom, QWidget& window)
+    : zoom_(zoom), window_(window) {
     for (int k = 0; k < BridgeCount; ++k)
         bridges_[static_cast<std::size_t>(k)] =
-            new BridgeView(demo_.Bridge1[static_cast<std::size_t>(k)], k, zoom_, &window_);
+            new BridgeView(now.Bridge1[static_cast<std::size_t>(k)], k, zoom_, &window_);
     for (int k = 0; k < ComputerCount; ++k)
         computers_[static_cast<std::size_t>(k)] =
-            new ComputerView(demo_.Computer1[static_cast<std::size_t>(k)], k, zoom_, &window_);
-    tokens_ = std::make_unique<TokenLayer>(demo_.Packet1, zoom_, window_);
+            new ComputerView(now.Computer1[static_cast<std::size_t>(k)], k, zoom_, &window_);
+    tokens_ = std::make_unique<TokenLayer>(zoom_, window_);
 }
 
 NetworkView::~NetworkView() = default;
@@ -38,14 +38,14 @@ std::vector<QWidget*> NetworkView::FocusChain() const {
     return chain;
 }
 
-void NetworkView::Refresh() {
-    ShowNetwork();
-    for (BridgeView* view : bridges_) view->refresh();
-    for (ComputerView* view : computers_) {
-        view->refresh();
-        view->ShowDestination(demo_);
+void NetworkView::Refresh(const Simulation& now) {
+    ShowNetwork(now);
+    for (std::size_t k = 0; k < bridges_.size(); ++k) bridges_[k]->refresh(now.Bridge1[k]);
+    for (std::size_t k = 0; k < computers_.size(); ++k) {
+        computers_[k]->refresh(now.Computer1[k]);
+        computers_[k]->ShowDestination(now);
     }
-    tokens_->refresh();
+    tokens_->refresh(now.Packet1);
 }
 
 void NetworkView::ForgetShown() {
@@ -53,10 +53,10 @@ void NetworkView::ForgetShown() {
     for (ComputerView* view : computers_) view->ForgetShown();
 }
 
-void NetworkView::ShowNetwork() {
-    NetworkPicture now = PictureOf(demo_, zoom_);
-    if (now == painted_) return;
-    painted_ = std::move(now);
+void NetworkView::ShowNetwork(const Simulation& now) {
+    NetworkPicture picture = PictureOf(now, zoom_);
+    if (picture == painted_) return;
+    painted_ = std::move(picture);
     image_ = QPixmap();
     window_.update();
 }

@@ -28,13 +28,13 @@ public:
     // The views are children of `window`, created over its present children
     // and in this order, so stations stand over bridges and the frames over
     // everything.
-    NetworkView(const Demo& demo, const Zoom& zoom, QWidget& window);
+    NetworkView(const Simulation& now, const Zoom& zoom, QWidget& window);
     ~NetworkView();
     NetworkView(const NetworkView&) = delete;
     NetworkView& operator=(const NetworkView&) = delete;
 
     // Network, stations, bridges and frames: all that a tick can change.
-    void Refresh();
+    void Refresh(const Simulation& now);
     // The next refresh sets every face anew, as after a zoom change.
     void ForgetShown();
     // Paints the window's background with the network on it; from the
@@ -50,10 +50,9 @@ public:
     std::vector<QWidget*> FocusChain() const;
 
 private:
-    void ShowNetwork();
+    void ShowNetwork(const Simulation& now);
     void DrawImage();
 
-    const Demo& demo_;
     const Zoom& zoom_;
     QWidget& window_;
     // The network as last painted, only to know when to paint it again.

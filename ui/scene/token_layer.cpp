@@ -33,8 +33,8 @@ int SignOf(double value) { return (value > 0) - (value < 0); }
 
 }  // namespace
 
-TokenView::TokenView(const Packet& token, int index, const Zoom& zoom, QWidget* parent)
-    : QWidget(parent), token_(token), zoom_(zoom) {
+TokenView::TokenView(int index, const Zoom& zoom, QWidget* parent)
+    : QWidget(parent), zoom_(zoom) {
     setObjectName(QStringLiteral("Packet1_%1").arg(index));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,14 +54,14 @@ TokenView::Face TokenView::FaceOf(const Packet& token, const Zoom& zoom, const Q
             token.BorderColour()};
 }
 
-void TokenView::refresh() {
-    if (!token_.place.Visible) {
+void TokenView::refresh(const Packet& token) {
+    if (!token.place.Visible) {
         ShowVisible(false);
         return;
     }
-    const QRect area = zoom_.PixelRect(token_.place);
+    const QRect area = zoom_.PixelRect(token.place);
     if (geometry() != area) setGeometry(area);
-    Face now = FaceOf(token_, zoom_, area.topLeft());
+    Face now = FaceOf(token, zoom_, area.topLeft());
     if (now != shown_) {
         if (now.text != shown_.text) {
             label_.setText(QtText(now.text));
@@ -71,7 +71,7 @@ void TokenView::refresh() {
         shown_ = std::move(now);
         update();
     }
-    ShowMeaning();
+    ShowMeaning(token);
     ShowVisible(true);
 }
 
@@ -82,11 +82,11 @@ void TokenView::ShowVisible(bool visible) {
 }
 
 // The name is formatted only when what it says has changed, not as the token moves.
-void TokenView::ShowMeaning() {
-    Meaning now{shown_.text, SignOf(token_.XOffset()), SignOf(token_.YOffset())};
+void TokenView::ShowMeaning(const Packet& token) {
+    Meaning now{shown_.text, SignOf(token.XOffset()), SignOf(token.YOffset())};
     if (now == named_) return;
     named_ = std::move(now);
-    setAccessibleName(QtText(explain::TokenName(token_)));
+    setAccessibleName(QtText(explain::TokenName(token)));
 }
 
 // A new zoom brings a new font: forgetting the face lays the label out again
@@ -109,15 +109,14 @@ void TokenView::paintEvent(QPaintEvent*) {
                            label_);
 }
 
-TokenLayer::TokenLayer(const std::array<Packet, PoolSize>& pool, const Zoom& zoom,
-                       QWidget& window) {
+TokenLayer::TokenLayer(const Zoom& zoom, QWidget& window) {
     // Created in index order: higher indices stand over lower ones.
-    for (std::size_t k = 0; k < pool.size(); ++k)
-        views_[k] = new TokenView(pool[k], static_cast<int>(k), zoom, &window);
+    for (std::size_t k = 0; k < views_.size(); ++k)
+        views_[k] = new TokenView(static_cast<int>(k), zoom, &window);
 }
 
-void TokenLayer::refresh() {
-    for (TokenView* view : views_) view->refresh();
+void TokenLayer::refresh(const std::array<Packet, PoolSize>& pool) {
+    for (std::size_t k = 0; k < views_.size(); ++k) views_[k]->refresh(pool[k]);
 }
 
 }  // namespace bridging::ui

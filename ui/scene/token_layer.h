@@ -23,10 +23,10 @@ class TokenView : public QWidget {
     Q_OBJECT
 
 public:
-    TokenView(const Packet& token, int index, const Zoom& zoom, QWidget* parent);
+    TokenView(int index, const Zoom& zoom, QWidget* parent);
 
     // Brings place, visibility, label and colours up to date with the token.
-    void refresh();
+    void refresh(const Packet& token);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -53,9 +53,8 @@ private:
         bool operator==(const Meaning&) const = default;
     };
     void ShowVisible(bool visible);
-    void ShowMeaning();
+    void ShowMeaning(const Packet& token);
 
-    const Packet& token_;
     const Zoom& zoom_;
     Face shown_;
     Meaning named_;
@@ -67,9 +66,9 @@ private:
 class TokenLayer {
 public:
     // The views are children of `window` and are created above its present children.
-    TokenLayer(const std::array<Packet, PoolSize>& pool, const Zoom& zoom, QWidget& window);
+    TokenLayer(const Zoom& zoom, QWidget& window);
 
-    void refresh();
+    void refresh(const std::array<Packet, PoolSize>& pool);
 
 private:
     std::array<TokenView*, PoolSize> views_{};

@@ -13,44 +13,45 @@
 namespace bridging::ui {
 namespace {
 
-constexpr std::array<const char*, Demo::SpeedIntervalsMs.size()> SpeedNames = {
+constexpr std::array<const char*, SpeedIntervalsMs.size()> SpeedNames = {
     "\u00BC\u00D7 (slowest)", "\u00BD\u00D7", "1\u00D7 (normal)", "2\u00D7"};
 
-void AddSpeeds(QMenu& menu, const MenuState& state, const MenuActions& actions) {
+void AddSpeeds(QMenu& menu, const MenuState& state, const ActionSink& act) {
     QMenu* speeds = menu.addMenu(QStringLiteral("Speed"));
     for (int speed = 0; speed < static_cast<int>(SpeedNames.size()); ++speed) {
         QAction* action = speeds->addAction(SpeedName(speed));
         action->setCheckable(true);
         action->setChecked(speed == state.speed);
         QObject::connect(action, &QAction::triggered, speeds,
-                         [set = actions.setSpeed, speed] { set(speed); });
+                         [act, speed] { act(Act(ActionKind::SetSpeed, speed)); });
     }
 }
 
-void AddZooms(QMenu& menu, const MenuState& state, const MenuActions& actions) {
+void AddZooms(QMenu& menu, const MenuState& state, const ActionSink& act) {
     QMenu* zooms = menu.addMenu(QStringLiteral("Zoom"));
     for (int percent : ZoomPercents) {
         QAction* action = zooms->addAction(QStringLiteral("%1 %").arg(percent));
         action->setCheckable(true);
         action->setChecked(percent == state.zoomPercent);
         QObject::connect(action, &QAction::triggered, zooms,
-                         [set = actions.setZoomPercent, percent] { set(percent); });
+                         [act, percent] { act(Act(ActionKind::SetZoom, percent)); });
     }
 }
 
 // The check boxes' entries show the boxes' state.
-std::optional<bool> CheckedState(Command command, const MenuState& state) {
-    if (command == Command::Learning) return state.learning;
-    if (command == Command::Forwarding) return state.forwarding;
-    if (command == Command::Predict) return state.predict;
+std::optional<bool> CheckedState(const Action& action, const MenuState& state) {
+    if (action.kind == ActionKind::ToggleLearning) return state.learning;
+    if (action.kind == ActionKind::ToggleForwarding) return state.forwarding;
+    if (action.kind == ActionKind::TogglePredict) return state.predict;
     return std::nullopt;
 }
 
-// Groups of the table are separated where a new kind of command starts.
-bool StartsGroup(Command command) {
-    return command == Command::Back || command == Command::Faster || command == Command::ZoomIn ||
-           command == Command::LessonPanel || command == Command::Kill ||
-           command == Command::Learning || command == Command::OneBridge;
+// Groups of the table are separated where a new kind of action starts.
+bool StartsGroup(const Action& action) {
+    using enum ActionKind;
+    const ActionKind kind = action.kind;
+    return kind == Back || kind == Faster || kind == ZoomIn || kind == TogglePanel ||
+           kind == Kill || kind == ToggleLearning || (kind == PickScenario && action.index == 0);
 }
 
 }  // namespace
@@ -60,28 +61,28 @@ QString SpeedName(int speed) {
     return QString::fromUtf8(SpeedNames[static_cast<std::size_t>(speed)]);
 }
 
-QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const MenuActions& actions) {
+QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const ActionSink& act) {
     auto* menu = new QMenu(&parent);
     menu->setObjectName(QStringLiteral("ContextMenu"));
     for (const KeyBinding& binding : KeyTable()) {
-        if (StartsGroup(binding.command)) menu->addSeparator();
+        if (StartsGroup(binding.action)) menu->addSeparator();
         QAction* action = menu->addAction(QString::fromUtf8(binding.text) + QLatin1Char('\t') +
                                           QString::fromUtf8(binding.keyText));
-        if (const std::optional<bool> checked = CheckedState(binding.command, state)) {
+        if (const std::optional<bool> checked = CheckedState(binding.action, state)) {
             action->setCheckable(true);
             action->setChecked(*checked);
         }
         QObject::connect(action, &QAction::triggered, menu,
-                         [run = actions.run, command = binding.command] { run(command); });
-        if (binding.command == Command::Slower) AddSpeeds(*menu, state, actions);
-        if (binding.command == Command::FitToScreen) AddZooms(*menu, state, actions);
+                         [act, chosen = binding.action] { act(chosen); });
+        if (binding.action.kind == ActionKind::Slower) AddSpeeds(*menu, state, act);
+        if (binding.action.kind == ActionKind::FitToScreen) AddZooms(*menu, state, act);
     }
     return menu;
 }
 
 void OpenContextMenu(QWidget& parent, QPoint globalPos, const MenuState& state,
-                     const MenuActions& actions) {
-    QMenu* menu = BuildContextMenu(parent, state, actions);
+                     const ActionSink& act) {
+    QMenu* menu = BuildContextMenu(parent, state, act);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(globalPos);
 }

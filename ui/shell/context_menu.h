@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 
+#include "ui/shell/action_sink.h"
 #include "ui/shell/keys.h"
 
 class QMenu;
@@ -19,27 +20,21 @@ namespace bridging::ui {
 
 // What the menu shows checked.
 struct MenuState {
-    int speed = 0;  // an index into Demo::SpeedIntervalsMs
+    int speed = 0;  // an index into SpeedIntervalsMs
     int zoomPercent = 100;
     bool learning = false;
     bool forwarding = false;
     bool predict = false;
 };
 
-struct MenuActions {
-    std::function<void(Command)> run;
-    std::function<void(int speed)> setSpeed;
-    std::function<void(int percent)> setZoomPercent;
-};
-
 // "1× (normal)": a speed as the menu and the lesson panel name it.
 QString SpeedName(int speed);
 
-// The menu, owned by `parent`; a chosen entry calls one of `actions`.
-QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const MenuActions& actions);
+// The menu, owned by `parent`; a chosen entry hands its action to `act`.
+QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const ActionSink& act);
 
 // Builds the menu and opens it at `globalPos`; it deletes itself once closed.
 void OpenContextMenu(QWidget& parent, QPoint globalPos, const MenuState& state,
-                     const MenuActions& actions);
+                     const ActionSink& act);
 
 }  // namespace bridging::ui

@@ -3,8 +3,8 @@
 
 // The window's fixed controls on the left: the scenario list, Pause, Kill,
 // Renumber and Reset, the Learning and Forwarding boxes, and the debug label.
-// Each user action on one runs the core's handler and then the window's
-// refresh; Show brings them up to date with the core.
+// Each user action on one is handed on as an Action; Show brings them up to
+// date with the simulation.
 #pragma once
 
 #include <functional>
@@ -12,6 +12,7 @@
 
 #include "driver/demo.h"
 #include "ui/scene/zoom.h"
+#include "ui/shell/action_sink.h"
 
 class QCheckBox;
 class QComboBox;
@@ -24,27 +25,25 @@ namespace bridging::ui {
 class ControlColumn {
 public:
     // The controls are children of `window`, created at their design places.
-    // `refresh` follows an action on the core; Pause is the window's own
-    // command (`pause`), since it replays the past while looking back.
-    ControlColumn(QWidget& window, const Zoom& zoom, Demo& demo, std::function<void()> refresh,
-                  const std::function<void()>& pause);
+    ControlColumn(QWidget& window, const Zoom& zoom, ActionSink act);
 
-    // Sets every control from the core with its signals blocked, so that only
-    // the user is heard.
-    void Show() const;
+    // Sets every control from the simulation with its signals blocked, so
+    // that only the user is heard.
+    void Show(const Simulation& now) const;
     // The controls in the column's design order.
     std::vector<QWidget*> FocusChain() const;
+    // The control that makes an action of the column, or null.
+    QWidget* ControlFor(ActionKind kind) const;
 
 private:
     QPushButton* AddButton(const char* name, float left, float top, float width, float height,
-                           void (Demo::*click)());
+                           ActionKind click);
     QCheckBox* AddCheckBox(const char* name, float left, float top, float width, float height,
-                           void (Demo::*set)(int));
+                           ActionKind set);
 
     QWidget& window_;
     const Zoom& zoom_;
-    Demo& demo_;
-    std::function<void()> refresh_;
+    ActionSink act_;
 
     QComboBox* combo1_ = nullptr;
     QPushButton* btnPause_ = nullptr;

@@ -16,38 +16,37 @@ namespace {
 
 constexpr QKeyCombination Ctrl(Qt::Key key) { return QKeyCombination(Qt::ControlModifier, key); }
 
-constexpr std::array Table = {
-    KeyBinding{Command::PauseResume, "Pause / Resume", "Ctrl+P", Ctrl(Qt::Key_P)},
-    KeyBinding{Command::Back, "Back one moment", "Ctrl+,", Ctrl(Qt::Key_Comma)},
-    KeyBinding{Command::Step, "Step one tick", "Ctrl+.", Ctrl(Qt::Key_Period)},
-    KeyBinding{Command::BackTen, "Ten moments back", "Ctrl+Page Up", Ctrl(Qt::Key_PageUp)},
-    KeyBinding{Command::ForwardTen, "Ten moments forward", "Ctrl+Page Down",
-               Ctrl(Qt::Key_PageDown)},
-    KeyBinding{Command::Oldest, "Oldest moment kept", "Ctrl+Home", Ctrl(Qt::Key_Home)},
-    KeyBinding{Command::Newest, "Back to now", "Ctrl+End", Ctrl(Qt::Key_End)},
-    KeyBinding{Command::Faster, "Faster", "Ctrl+Up", Ctrl(Qt::Key_Up)},
-    KeyBinding{Command::Slower, "Slower", "Ctrl+Down", Ctrl(Qt::Key_Down)},
-    KeyBinding{Command::ZoomIn, "Zoom in", "Ctrl+=", Ctrl(Qt::Key_Equal), Ctrl(Qt::Key_Plus)},
-    KeyBinding{Command::ZoomOut, "Zoom out", "Ctrl+-", Ctrl(Qt::Key_Minus)},
-    KeyBinding{Command::ActualSize, "Normal size (100 %)", "Ctrl+0", Ctrl(Qt::Key_0)},
-    KeyBinding{Command::FitToScreen, "Fit to screen", "F11", QKeyCombination(Qt::Key_F11)},
-    KeyBinding{Command::LessonPanel, "Lesson panel", "F2", QKeyCombination(Qt::Key_F2)},
-    KeyBinding{Command::Predict, explain::PredictMenuText, "F3", QKeyCombination(Qt::Key_F3)},
-    KeyBinding{Command::Lessons, explain::LessonsCaption.data(), "F4", QKeyCombination(Qt::Key_F4)},
-    KeyBinding{Command::Kill, "Kill", "Ctrl+K", Ctrl(Qt::Key_K)},
-    KeyBinding{Command::Renumber, "Renumber", "Ctrl+N", Ctrl(Qt::Key_N)},
-    KeyBinding{Command::Reset, "Reset", "Ctrl+R", Ctrl(Qt::Key_R)},
-    KeyBinding{Command::Learning, "Learning", "Ctrl+L", Ctrl(Qt::Key_L)},
-    KeyBinding{Command::Forwarding, "Forwarding", "Ctrl+F", Ctrl(Qt::Key_F)},
-    KeyBinding{Command::OneBridge, "One Bridge", "Ctrl+1", Ctrl(Qt::Key_1)},
-    KeyBinding{Command::TwoBridges, "Two Bridges", "Ctrl+2", Ctrl(Qt::Key_2)},
-    KeyBinding{Command::TwoManual, "Two Manual", "Ctrl+3", Ctrl(Qt::Key_3)},
-    KeyBinding{Command::FourBridges, "Four Bridges", "Ctrl+4", Ctrl(Qt::Key_4)},
-    KeyBinding{Command::FullNetwork, "Full Network", "Ctrl+5", Ctrl(Qt::Key_5)},
-};
+using enum ActionKind;
 
-constexpr std::array Scenarios = {Command::OneBridge, Command::TwoBridges, Command::TwoManual,
-                                  Command::FourBridges, Command::FullNetwork};
+const std::array Table = {
+    KeyBinding{Act(PauseResume), "Pause / Resume", "Ctrl+P", Ctrl(Qt::Key_P)},
+    KeyBinding{Act(Back), "Back one moment", "Ctrl+,", Ctrl(Qt::Key_Comma)},
+    KeyBinding{Act(Step), "Step one tick", "Ctrl+.", Ctrl(Qt::Key_Period)},
+    KeyBinding{Act(BackTen), "Ten moments back", "Ctrl+Page Up", Ctrl(Qt::Key_PageUp)},
+    KeyBinding{Act(ForwardTen), "Ten moments forward", "Ctrl+Page Down", Ctrl(Qt::Key_PageDown)},
+    KeyBinding{Act(Oldest), "Oldest moment kept", "Ctrl+Home", Ctrl(Qt::Key_Home)},
+    KeyBinding{Act(Newest), "Back to now", "Ctrl+End", Ctrl(Qt::Key_End)},
+    KeyBinding{Act(Faster), "Faster", "Ctrl+Up", Ctrl(Qt::Key_Up)},
+    KeyBinding{Act(Slower), "Slower", "Ctrl+Down", Ctrl(Qt::Key_Down)},
+    KeyBinding{Act(ZoomIn), "Zoom in", "Ctrl+=", Ctrl(Qt::Key_Equal), Ctrl(Qt::Key_Plus)},
+    KeyBinding{Act(ZoomOut), "Zoom out", "Ctrl+-", Ctrl(Qt::Key_Minus)},
+    KeyBinding{Act(ActualSize), "Normal size (100 %)", "Ctrl+0", Ctrl(Qt::Key_0)},
+    KeyBinding{Act(FitToScreen), "Fit to screen", "F11", QKeyCombination(Qt::Key_F11)},
+    KeyBinding{Act(TogglePanel), "Lesson panel", "F2", QKeyCombination(Qt::Key_F2)},
+    KeyBinding{Act(TogglePredict), explain::PredictMenuText, "F3", QKeyCombination(Qt::Key_F3)},
+    KeyBinding{Act(ToggleLessons), explain::LessonsCaption.data(), "F4",
+               QKeyCombination(Qt::Key_F4)},
+    KeyBinding{Act(Kill), "Kill", "Ctrl+K", Ctrl(Qt::Key_K)},
+    KeyBinding{Act(Renumber), "Renumber", "Ctrl+N", Ctrl(Qt::Key_N)},
+    KeyBinding{Act(Reset), "Reset", "Ctrl+R", Ctrl(Qt::Key_R)},
+    KeyBinding{Act(ToggleLearning), "Learning", "Ctrl+L", Ctrl(Qt::Key_L)},
+    KeyBinding{Act(ToggleForwarding), "Forwarding", "Ctrl+F", Ctrl(Qt::Key_F)},
+    KeyBinding{Act(PickScenario, 0), "One Bridge", "Ctrl+1", Ctrl(Qt::Key_1)},
+    KeyBinding{Act(PickScenario, 1), "Two Bridges", "Ctrl+2", Ctrl(Qt::Key_2)},
+    KeyBinding{Act(PickScenario, 2), "Two Manual", "Ctrl+3", Ctrl(Qt::Key_3)},
+    KeyBinding{Act(PickScenario, 3), "Four Bridges", "Ctrl+4", Ctrl(Qt::Key_4)},
+    KeyBinding{Act(PickScenario, 4), "Full Network", "Ctrl+5", Ctrl(Qt::Key_5)},
+};
 
 bool Matches(QKeyCombination bound, int key, Qt::KeyboardModifiers modifiers) {
     return bound.key() == key && bound.keyboardModifiers() == modifiers;
@@ -65,11 +64,11 @@ Qt::KeyboardModifiers Significant(int key, Qt::KeyboardModifiers modifiers) {
 
 std::span<const KeyBinding> KeyTable() { return Table; }
 
-std::optional<Command> CommandForKey(int key, Qt::KeyboardModifiers modifiers) {
+std::optional<Action> ActionForKey(int key, Qt::KeyboardModifiers modifiers) {
     modifiers = Significant(key, modifiers);
     for (const KeyBinding& binding : Table) {
         if (Matches(binding.key, key, modifiers) || Matches(binding.otherKey, key, modifiers))
-            return binding.command;
+            return binding.action;
     }
     return std::nullopt;
 }
@@ -91,29 +90,21 @@ bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers) {
            (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
-int ScenarioIndex(Command command) {
-    for (std::size_t i = 0; i < Scenarios.size(); ++i) {
-        if (Scenarios[i] == command) return static_cast<int>(i);
-    }
-    return -1;
-}
-
 // Accepting the override claims the key from the focused control's own
 // editing keys; the key press that follows runs the command and goes no further.
-bool RouteKey(QWidget& receiver, QKeyEvent& key, bool pressed,
-              const std::function<void(Command)>& run,
+bool RouteKey(QWidget& receiver, QKeyEvent& key, bool pressed, const ActionSink& act,
               const std::function<void(QPoint globalPos)>& openMenu) {
-    const std::optional<Command> command = CommandForKey(key.key(), key.modifiers());
+    const std::optional<Action> action = ActionForKey(key.key(), key.modifiers());
     auto* button = qobject_cast<QAbstractButton*>(&receiver);
     const bool activate = button != nullptr && IsActivateKey(key.key(), key.modifiers());
     const bool menu = IsMenuKey(key.key(), key.modifiers());
-    if (!command && !activate && !menu) return false;
+    if (!action && !activate && !menu) return false;
     if (!pressed) {
         key.accept();
         return true;
     }
-    if (command) {
-        run(*command);
+    if (action) {
+        act(*action);
     } else if (activate) {
         button->click();
     } else {

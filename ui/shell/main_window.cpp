@@ -1,15 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Assembling the window from its rooms: the control column, the network's
-// views, the lesson panel and its feed, the focus mark; wiring user actions and
-// ticks to the core, and redrawing from the core after each of them.
+// Assembling the window from its rooms, handing the session every user action
+// and tick, and the window's own view: zoom, fit, the panel beside the drawing.
 #include "ui/shell/main_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QScreen>
@@ -22,47 +21,46 @@
 #include "ui/scene/lesson_mark.h"
 #include "ui/scene/network_view.h"
 #include "ui/shell/accessibility.h"
-#include "ui/shell/commands.h"
+#include "ui/shell/action_widgets.h"
 #include "ui/shell/context_menu.h"
 #include "ui/shell/control_column.h"
+#include "ui/shell/keys.h"
+#include "ui/shell/presenter.h"
 #include "ui/shell/tooltips.h"
-#include "ui/shell/travel.h"
 
 namespace bridging::ui {
 
-MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
+MainWindow::MainWindow() : session_(random_) {
     InstallAccessibility();
     setObjectName(QStringLiteral("Demo"));
     // paintEvent covers the whole window with the background and the network.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setWindowTitle(QString::fromUtf8(WindowCaption));
     zoom_.SetFaceFont(*this, 13.5);
-    resize(zoom_.PixelRect(0, 0, Demo::ClientWidth, Demo::ClientHeight).size());
+    resize(zoom_.PixelRect(0, 0, Simulation::ClientWidth, Simulation::ClientHeight).size());
 
-    const auto refreshed = [this] {
-        predict_.Withdraw();
-        StartNewFutureIfBack();
-        refresh();
-    };
-    controls_ = std::make_unique<ControlColumn>(*this, zoom_, demo_, refreshed,
-                                                [this] { RunCommand(Command::PauseResume); });
-    network_ = std::make_unique<NetworkView>(demo_, zoom_, *this);
-    ConnectNetworkClicks(*this, demo_, *network_, refreshed);
-    panel_ = new LessonPanel(
-        *this, zoom_, [this](Command command) { RunCommand(command); },
-        [this](history::Moment moment) {
-            if (demo_.MessageOpen()) return;
-            predict_.Withdraw();
-            timeline_->GoTo(moment);
-            ShowMoveInTime();
-            refresh();
+    const ActionSink act = [this](const Action& action) { Perform(action); };
+    controls_ = std::make_unique<ControlColumn>(*this, zoom_, act);
+    network_ = std::make_unique<NetworkView>(session_.State(), zoom_, *this);
+    ConnectNetworkClicks(*this, *network_, act);
+    widgets_ = std::make_unique<ActionWidgets>(*controls_, *network_);
+    const LessonBoxCalls lessonCalls{
+        [this] {
+            QApplication::clipboard()->setText(
+                QtText(session_.Lesson().Summary(presenter_->LessonSeconds())));
         },
-        PredictWiring(), LessonTitles(), LessonWiring());
-    lesson_ = std::make_unique<LessonFeed>(*this, *panel_);
-    ChainFocus();
+        [this] { presenter_->ShowLessonState(); }};
+    panel_ = new LessonPanel(*this, zoom_, act, session_, lessonCalls);
+    feed_ = std::make_unique<LessonFeed>(*this, *panel_);
+    // The control column in its design order, then the network's buttons and
+    // the lesson panel's controls.
+    std::vector<QWidget*> chain = controls_->FocusChain();
+    for (QWidget* control : network_->FocusChain()) chain.push_back(control);
+    for (QWidget* control : panel_->FocusChain()) chain.push_back(control);
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
     watchAgain_.setSingleShot(true);
-    connect(&watchAgain_, &QTimer::timeout, this, &MainWindow::PlayWatchedTick);
+    connect(&watchAgain_, &QTimer::timeout, this, [this] { Show(session_.PlayWatched()); });
 
     // Buttons and boxes have no menu of their own to offer, and a right click
     // on them must not open the window's.
@@ -72,147 +70,84 @@ MainWindow::MainWindow() : message_(*this), demo_(message_, random_) {
     lessonMarks_ = std::make_unique<LessonMarks>(*this, zoom_);
     connect(qApp, &QApplication::focusChanged, focusMark_, &FocusMark::Follow);
     qApp->installEventFilter(this);
-
-    // The account stays on: the log holds what happened while the panel was hidden.
-    demo_.SetAccount(&decisions_);
-    demo_.Form_Load();
-    timeline_ = std::make_unique<history::Timeline>(demo_);
-    refresh();
+    presenter_ = std::make_unique<Presenter>(WindowParts{
+        session_, *controls_, *network_, *panel_, *feed_, *focusMark_, *lessonMarks_, timer_,
+        *widgets_, [this] { if (!panel_->isVisibleTo(this)) ToggleLessonPanel(); },
+        [this](const Action& action) { ChangeView(action); }});
+    Show(session_.StartUp());
 }
 
-// The widgets outlive the core: they are destroyed with the QWidget base, and a
-// widget that loses focus on the way (the scenario list's text) still signals.
+// The widgets outlive the session's users: they are destroyed with the QWidget
+// base, and a widget that loses focus on the way (the scenario list's text)
+// still signals.
 MainWindow::~MainWindow() {
-    demo_.SetAccount(nullptr);
     qApp->removeEventFilter(this);
     QObject::disconnect(qApp, nullptr, focusMark_, nullptr);
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
     timer_.Timer().disconnect(this);
 }
 
-const LessonAnnouncer& MainWindow::announcer() const { return lesson_->announcer(); }
+const LessonAnnouncer& MainWindow::announcer() const { return feed_->announcer(); }
 
-// The control column in its design order, then the network's buttons and the
-// lesson panel's controls.
-void MainWindow::ChainFocus() {
-    std::vector<QWidget*> chain = controls_->FocusChain();
-    for (QWidget* control : network_->FocusChain()) chain.push_back(control);
-    for (QWidget* control : panel_->FocusChain()) chain.push_back(control);
-    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-}
+void MainWindow::Perform(const Action& action) { Show(session_.Apply(action)); }
 
-// A tick changes no control, so it leaves them as they are; a replayed
-// moment may be any action's.
-void MainWindow::onTick() {
-    if (timeline_->Replaying()) {
-        timeline_->ReplayNext();
-        refresh();
+void MainWindow::onTick() { Show(session_.Tick()); }
+
+// A dispatcher's message comes first: what the tick or action brought about
+// waits until it is closed, and the window still shows the moment before.
+void MainWindow::Show(session::Outcome outcome) {
+    if (session_.MessageOpen()) {
+        const bool opening = waiting_.empty();
+        waiting_.push_back(std::move(outcome));
+        if (opening) OpenMessage();
         return;
     }
-    if (demo_.Running() && HoldTick()) return;
-    demo_.Timer1_Timer();
-    ShowElements();
-    ShowLesson(false);
+    presenter_->Show(outcome);
+    if (outcome.watchAgainAfterMs) watchAgain_.start(*outcome.watchAgainAfterMs);
 }
 
-void MainWindow::refresh() {
-    controls_->Show();
-    ShowElements();
-    ShowLesson(true);
+void MainWindow::OpenMessage() {
+    const DispatcherMessage* message = session_.Message();
+    if (message == nullptr) return;
+    timer_.Follow(false, session_.IntervalMs(), true);
+    OpenMessageBox(*this, message->kind, [this] { MessageClosed(); });
 }
 
-void MainWindow::ShowLesson(bool afterUserAction) {
-    // In the middle of a tick, while its message is open, the moment is not over.
-    if (demo_.MessageOpen()) return;
-    const std::vector<LogLine> lines = decisions_.Take();
-    const history::Moment moment =
-        timeline_->LookingBack() ? timeline_->Shown() : timeline_->Keep(MarksTheTimeline(lines));
-    lesson_->Show(demo_, lines, moment, afterUserAction, ticking());
-    panel_->ShowTime(*timeline_);
-    // Predict mode and the lesson's box change only after a user action or
-    // when a step gets done, never by a plain tick.
-    if (afterUserAction && panel_->isVisible()) panel_->ShowPredict(FactsOf(predict_));
-    const bool stepDone = ObserveLesson(moment);
-    if (lessonsOpen_ && (afterUserAction || stepDone)) ShowLessonState();
+void MainWindow::MessageClosed() {
+    session_.Apply(Act(ActionKind::CloseMessage));
+    if (session_.MessageOpen()) return OpenMessage();
+    for (session::Outcome& outcome : std::exchange(waiting_, {})) Show(std::move(outcome));
 }
 
-void MainWindow::StartNewFutureIfBack() {
-    if (!timeline_->LookingBack() || demo_.MessageOpen()) return;
-    const history::Moment from = timeline_->Shown();
-    timeline_->StartNewFuture();
-    predict_.ForgetAfter(from);
-    panel_->DropAfter(from);
-    decisions_.RecordFirst(WentBackTo(timeline_->Kept().Facts(from).tick));
-}
-
-void MainWindow::ShowMoveInTime() {
-    if (!panel_->isVisibleTo(this)) ToggleLessonPanel();
-    lesson_->Say(MovedInTimeText(demo_, timeline_->LookingBack()));
+void MainWindow::ChangeView(const Action& action) {
+    switch (action.kind) {
+        case ActionKind::ZoomIn:
+            return SetZoomFactor(ZoomedIn(zoom_.Factor()));
+        case ActionKind::ZoomOut:
+            return SetZoomFactor(ZoomedOut(zoom_.Factor()));
+        case ActionKind::ActualSize:
+            return SetZoomFactor(1.0);
+        case ActionKind::SetZoom:
+            return SetZoomFactor(action.index / 100.0);
+        case ActionKind::FitToScreen:
+            return ToggleFit();
+        case ActionKind::TogglePanel:
+            return ToggleLessonPanel();
+        default:
+            return;
+    }
 }
 
 QSize MainWindow::ClientSize() const {
     const float panel = panel_->isVisibleTo(this) ? LessonPanel::WidthTwips : 0;
-    return zoom_.PixelRect(0, 0, Demo::ClientWidth + panel, Demo::ClientHeight).size();
+    return zoom_.PixelRect(0, 0, Simulation::ClientWidth + panel, Simulation::ClientHeight).size();
 }
 
 // The drawing keeps its place: the window grows or shrinks on the right.
 void MainWindow::ToggleLessonPanel() {
     panel_->setVisible(!panel_->isVisibleTo(this));
     resize(ClientSize());
-    lesson_->OfferChoices(demo_);
-}
-
-void MainWindow::ShowElements() {
-    network_->Refresh();
-    focusMark_->Follow();
-    const bool idle = !timeline_->Replaying() && !demo_.AnyTokenShown();
-    timer_.Follow(timeline_->Ticking(), timeline_->IntervalMs(), idle);
-}
-
-void MainWindow::RunCommand(Command command) {
-    switch (command) {
-        case Command::ZoomIn:
-            SetZoomFactor(ZoomedIn(zoom_.Factor()));
-            break;
-        case Command::ZoomOut:
-            SetZoomFactor(ZoomedOut(zoom_.Factor()));
-            break;
-        case Command::ActualSize:
-            SetZoomFactor(1.0);
-            break;
-        case Command::FitToScreen:
-            ToggleFit();
-            break;
-        case Command::LessonPanel:
-            ToggleLessonPanel();
-            break;
-        case Command::Predict:
-            SetPredict(!predict_.Settings().On());
-            break;
-        case Command::Lessons:
-            ToggleLessons();
-            break;
-        default:
-            // Nothing moves in time, nor reaches the core, while a message waits for OK.
-            if (demo_.MessageOpen()) break;
-            if (predict_.Asking() &&
-                (command == Command::PauseResume || command == Command::Step)) {
-                RevealAnswer(command == Command::PauseResume);
-                return;
-            }
-            if (command != Command::Faster && command != Command::Slower) predict_.Withdraw();
-            // A step at the present is a tick, and predict mode may hold it.
-            if (command == Command::Step && !timeline_->LookingBack() && !demo_.Running() &&
-                HoldTick())
-                return;
-            if (RunInTime(*timeline_, command)) {
-                if (MovesInTime(command) || timeline_->LookingBack()) ShowMoveInTime();
-            } else if (RunOnCore(demo_, command)) {
-                StartNewFutureIfBack();
-            }
-            break;
-    }
-    refresh();
+    feed_->OfferChoices(session_.State(), session_.Followed());
 }
 
 void MainWindow::SetZoomFactor(double factor) {
@@ -221,7 +156,7 @@ void MainWindow::SetZoomFactor(double factor) {
     zoom_.Apply(*this);
     network_->ForgetShown();
     resize(ClientSize());
-    refresh();
+    presenter_->ShowElements();
     update();
 }
 
@@ -239,28 +174,18 @@ void MainWindow::ToggleFit() {
     const QSize frame = frameGeometry().size() - geometry().size();
     const double before = zoom_.Factor();
     const float panel = panel_->isVisibleTo(this) ? LessonPanel::WidthTwips : 0;
-    SetZoomFactor(
-        ZoomToFit(Demo::ClientWidth + panel, Demo::ClientHeight, available.size() - frame));
+    SetZoomFactor(ZoomToFit(Simulation::ClientWidth + panel, Simulation::ClientHeight,
+                            available.size() - frame));
     zoomBeforeFit_ = before;
     move(available.topLeft());
 }
 
 void MainWindow::OpenMenu(QPoint globalPos) {
-    const int speed = timeline_->LookingBack() ? timeline_->ReplaySpeed() : demo_.Speed();
-    const MenuState state{speed, static_cast<int>(std::lround(zoom_.Factor() * 100)),
-                          demo_.chkLearn().value != 0, demo_.chkForward().value != 0,
-                          predict_.Settings().On()};
-    const MenuActions actions{[this](Command command) { RunCommand(command); },
-                              [this](int speed) {
-                                  if (timeline_->LookingBack()) {
-                                      timeline_->SetReplaySpeed(speed);
-                                  } else {
-                                      demo_.SetSpeed(speed);
-                                  }
-                                  refresh();
-                              },
-                              [this](int percent) { SetZoomFactor(percent / 100.0); }};
-    OpenContextMenu(*this, globalPos, state, actions);
+    const Simulation& now = session_.State();
+    const MenuState state{session_.SpeedShown(), static_cast<int>(std::lround(zoom_.Factor() * 100)),
+                          now.chkLearn().value != 0, now.chkForward().value != 0,
+                          session_.Predict().Questions().On()};
+    OpenContextMenu(*this, globalPos, state, [this](const Action& action) { Perform(action); });
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->globalPos()); }
@@ -275,7 +200,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // window of its own.
     if (receiver == nullptr || receiver->window() != this) return false;
     if (type == QEvent::ToolTip)
-        return ShowTip(demo_, zoom_, *this, *receiver, static_cast<QHelpEvent&>(*event));
+        return ShowTip(session_.State(), zoom_, *this, *receiver, static_cast<QHelpEvent&>(*event));
     if (type == QEvent::MouseButtonPress) {
         focusMark_->SetKeyboardInUse(false);
         return false;
@@ -283,20 +208,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress) focusMark_->SetKeyboardInUse(true);
     auto& key = static_cast<QKeyEvent&>(*event);
     // Escape leaves a lesson, keeping the network as it stands.
-    if (lessonsOpen_ && key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier) {
+    if (session_.LessonsOpen() && key.key() == Qt::Key_Escape &&
+        key.modifiers() == Qt::NoModifier) {
         key.accept();
-        if (type == QEvent::KeyPress) LeaveLesson();
+        if (type == QEvent::KeyPress) Perform(Act(ActionKind::LeaveLesson));
         return true;
     }
     // The answers' keys wherever the focus is, and only while a question waits.
     if (const std::optional<std::size_t> answer = AnswerForKey(key.key(), key.modifiers());
-        answer && predict_.Asking()) {
+        answer && session_.Predict().Asking()) {
         key.accept();
-        if (type == QEvent::KeyPress) AnswerQuestion(*answer);
+        if (type == QEvent::KeyPress) Perform(Act(ActionKind::Answer, static_cast<int>(*answer)));
         return true;
     }
     return RouteKey(
-        *receiver, key, type == QEvent::KeyPress, [this](Command command) { RunCommand(command); },
+        *receiver, key, type == QEvent::KeyPress, [this](const Action& action) { Perform(action); },
         [this](QPoint globalPos) { OpenMenu(globalPos); });
 }
 

@@ -1,71 +1,59 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The program's window: the control column, the network's views and the
-// lesson panel, bound to the window's logic (`Demo`). Every user action and
-// every tick runs the core's handler and then refresh(), which redraws from the
-// core. Beside its widgets the window keeps the zoom and the lesson log, a
-// record of what happened; the network's state is the core's alone.
+// The program's window: it assembles the control column, the network's views
+// and the lesson panel around one session, hands every user action and timer
+// tick to the session, and shows what came of it. Beside its widgets it keeps
+// only the zoom; the rules are the session's.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
-#include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
-#include "driver/demo.h"
 #include "driver/platform.h"
-#include "history/timeline.h"
-#include "lessons/run.h"
-#include "log/lesson_log.h"
-#include "predict/predict_mode.h"
+#include "session/session.h"
 #include "ui/scene/zoom.h"
-#include "ui/shell/keys.h"
 #include "ui/shell/platform_qt.h"
 
 namespace bridging::ui {
 
+class ActionWidgets;
 class ControlColumn;
 class FocusMark;
 class LessonAnnouncer;
 class LessonFeed;
+class LessonMarks;
 class LessonPanel;
 class NetworkView;
-struct PredictActions;
-struct LessonActions;
-class LessonMarks;
+class Presenter;
 
 class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Runs Form_Load, so the window is ready to be shown.
     MainWindow();
     ~MainWindow() override;
 
-    // Reads the core and brings every widget and painted element up to date.
-    void refresh();
-
-    // A command of the key table, as its key or the context menu runs it.
-    void RunCommand(Command command);
+    // What the user did, from a widget, a key or the menu: the session takes
+    // it and the window shows what came of it.
+    void Perform(const Action& action);
     // Redraws everything at a zoom factor, within the zoom steps' range, and
     // sizes the window's client area to match.
     void SetZoomFactor(double factor);
 
-    const Demo& demo() const { return demo_; }
+    const session::Session& session() const { return session_; }
+    const Simulation& demo() const { return session_.State(); }
     const Zoom& zoom() const { return zoom_; }
     const LessonPanel& lessonPanel() const { return *panel_; }
     const LessonAnnouncer& announcer() const;
-    // The moment shown; the lesson log's lines carry the moment they were written in.
-    std::uint64_t moment() const { return timeline_->Shown(); }
-    const history::Timeline& timeline() const { return *timeline_; }
-    const predict::PredictMode& predictMode() const { return predict_; }
-    // Whether the frames move: the logic's running state (Pause / Resume) at
-    // the present, a replay while looking back. The QTimer under it sleeps
+    const ActionWidgets& actionWidgets() const { return *widgets_; }
+    // Whether the frames move: the running state (Pause / Resume) at the
+    // present, a replay while looking back. The QTimer under it sleeps
     // besides while no frame is shown.
-    bool ticking() const { return timeline_->Ticking(); }
+    bool ticking() const { return session_.Time().Ticking(); }
     QTimer& tickTimer() { return timer_.Timer(); }
 
 public slots:
@@ -81,79 +69,34 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void ChainFocus();
-    // Network, stations, bridges and frames: all that a tick can change.
-    void ShowElements();
-    void OpenMenu(QPoint globalPos);
+    void Show(session::Outcome outcome);
+    // The dispatcher's message waiting, over the picture of the moment before.
+    void OpenMessage();
+    void MessageClosed();
+    void ChangeView(const Action& action);
     void ToggleFit();
     // The client area: the drawing, and the lesson panel beside it when shown.
     QSize ClientSize() const;
     void ToggleLessonPanel();
-    // The decisions of the action or tick just run: into the log, to the
-    // screen reader, and into the descriptions of the elements they concern.
-    void ShowLesson(bool afterUserAction);
-    // A user action on the core has just run: in the past, it starts a new
-    // future there, and the log says so.
-    void StartNewFutureIfBack();
-    // After a move in time: the panel shown, and the move said.
-    void ShowMoveInTime();
+    void OpenMenu(QPoint globalPos);
 
-    // Predict mode (main_window_predict.cpp). Before a tick at the present:
-    // true when predict mode holds it, for a question or a stop.
-    bool HoldTick();
-    void SetPredict(bool on);
-    void AnswerQuestion(std::size_t choice);
-    // Resume or Step while a question waits: the answer, unscored, and on.
-    void RevealAnswer(bool resume);
-    // After an answer: the next question, or the feedback, said.
-    void SayAfterAnswer(const predict::Feedback& feedback);
-    void SayQuestion();
-    void WatchAgain();
-    void PlayWatchedTick();
-    PredictActions PredictWiring();
-
-    // Lessons (main_window_lessons.cpp).
-    static std::vector<std::string> LessonTitles();
-    LessonActions LessonWiring();
-    void ToggleLessons();
-    void LeaveLesson();
-    void StartLesson(std::size_t index);
-    // A lesson's press, made on the widget as the user would.
-    void Press(const lessons::Press& press);
-    void LessonShowMe();
-    void LessonTryAgain();
-    void LessonSkip();
-    // The waiting step's question, asked whatever predict mode is set to.
-    void BeginStepCue();
-    // The waiting step as a screen reader hears it, or the summary at the end.
-    std::string StepSpoken() const;
-    // After each action or tick, with its records: the steps now done, said;
-    // true when one was.
-    bool ObserveLesson(history::Moment moment);
-    void ShowLessonState();
-    void MarkAsked(const std::vector<QWidget*>& asked);
-
-    // Declared before the core, which reports into it until the end.
-    DecisionCollector decisions_;
-    QtTickTimer timer_;
-    QtModalMessage message_;
     FixedSeedRandom random_;
-    Demo demo_;
+    session::Session session_;
     Zoom zoom_;
-    std::unique_ptr<history::Timeline> timeline_;
-    predict::PredictMode predict_;
-    // "Watch again" shows the question's moment, then this plays its tick.
+    QtTickTimer timer_;
+    // Watch again plays the question's tick one tick's time after showing its moment.
     QTimer watchAgain_;
-    lessons::LessonRun lessonRun_;
-    bool lessonsOpen_ = false;
-    QElapsedTimer lessonClock_;
+    // Outcomes held back while a dispatcher message is open.
+    std::vector<session::Outcome> waiting_;
 
     std::unique_ptr<ControlColumn> controls_;
     std::unique_ptr<NetworkView> network_;
+    std::unique_ptr<ActionWidgets> widgets_;
     FocusMark* focusMark_ = nullptr;
     LessonPanel* panel_ = nullptr;
     std::unique_ptr<LessonMarks> lessonMarks_;
-    std::unique_ptr<LessonFeed> lesson_;
+    std::unique_ptr<LessonFeed> feed_;
+    std::unique_ptr<Presenter> presenter_;
     // The zoom to go back to when F11 leaves the fitted size.
     std::optional<double> zoomBeforeFit_;
 };

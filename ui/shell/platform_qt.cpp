@@ -33,16 +33,17 @@ void QtTickTimer::Follow(bool running, int intervalMs, bool idle) {
     }
 }
 
-void QtModalMessage::ShowMessage(const std::string& text) {
+void OpenMessageBox(QWidget& window, MessageKind kind, std::function<void()> closed) {
     // Named explicitly: Qt leaves an empty title empty on some platforms.
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QtText(text),
-                    QMessageBox::Ok, &window_);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::applicationName(),
+                                QtText(std::string(MessageText(kind))), QMessageBox::Ok, &window);
+    box->setObjectName(QStringLiteral("DispatcherMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
     // A dialog does not take its parent's font by itself.
-    box.setFont(window_.font());
-    box.exec();
-    // What the box covered was painted in the middle of the action that opened
-    // it; paint it again from the state that action leaves.
-    window_.update();
+    box->setFont(window.font());
+    box->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(box, &QDialog::finished, &window, [closed = std::move(closed)] { closed(); });
+    box->show();
 }
 
 }  // namespace bridging::ui

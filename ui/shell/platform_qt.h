@@ -6,8 +6,9 @@
 #pragma once
 
 #include <QTimer>
+#include <functional>
 
-#include "driver/platform.h"
+#include "driver/demo.h"
 
 class QWidget;
 
@@ -28,17 +29,10 @@ private:
     QTimer timer_;
 };
 
-// A modal box with the message and an OK button only, in the window's font and
-// with the application's name as title.
-// Ticks that fall due while it is open reach the window's logic, which ignores
-// them until the box is closed.
-class QtModalMessage : public ModalMessage {
-public:
-    explicit QtModalMessage(QWidget& window) : window_(window) {}
-    void ShowMessage(const std::string& text) override;
-
-private:
-    QWidget& window_;
-};
+// Opens a box with the message and an OK button only, in the window's font
+// and with the application's name as title, modal for the whole program but
+// without an event loop of its own: it returns at once, and `closed` runs when
+// the box has been answered.
+void OpenMessageBox(QWidget& window, MessageKind kind, std::function<void()> closed);
 
 }  // namespace bridging::ui

@@ -50,7 +50,7 @@ std::string BridgePartTip(const Bridge& bridge, const QString& part) {
     return {};
 }
 
-std::string StationPartTip(const Demo& demo, int index, const QString& part) {
+std::string StationPartTip(const Simulation& demo, int index, const QString& part) {
     if (part == QLatin1String("Command1")) return explain::StationLetterTip(demo, index);
     if (part == QLatin1String("btnKeys")) return explain::SendTip(demo, index);
     return {};
@@ -98,7 +98,7 @@ std::vector<DescribedPart> DescribedParts(QWidget& window) {
     return parts;
 }
 
-std::string PartTip(const Demo& demo, const QString& objectName) {
+std::string PartTip(const Simulation& demo, const QString& objectName) {
     const std::optional<PartName> name = ParseName(objectName);
     if (!name) return {};
     if (name->element == ElementKind::Bridge)
@@ -106,7 +106,7 @@ std::string PartTip(const Demo& demo, const QString& objectName) {
     return StationPartTip(demo, name->index, name->part);
 }
 
-void Describe(const Demo& demo, const std::vector<DescribedPart>& parts,
+void Describe(const Simulation& demo, const std::vector<DescribedPart>& parts,
               std::optional<std::pair<ElementKind, int>> element) {
     for (const DescribedPart& part : parts) {
         if (element && (element->first != part.element || element->second != part.index)) continue;
@@ -116,7 +116,7 @@ void Describe(const Demo& demo, const std::vector<DescribedPart>& parts,
     }
 }
 
-std::optional<QString> TipAt(const Demo& demo, const Zoom& zoom, const QWidget& window,
+std::optional<QString> TipAt(const Simulation& demo, const Zoom& zoom, const QWidget& window,
                              const QWidget& receiver, QPoint windowPos) {
     // The pool's last tokens are stacked on top.
     for (auto token = demo.Packet1.rbegin(); token != demo.Packet1.rend(); ++token) {
@@ -139,7 +139,7 @@ std::optional<QString> TipAt(const Demo& demo, const Zoom& zoom, const QWidget& 
 }
 
 // The words are made now, from the core as it stands.
-bool ShowTip(const Demo& demo, const Zoom& zoom, const QWidget& window, QWidget& receiver,
+bool ShowTip(const Simulation& demo, const Zoom& zoom, const QWidget& window, QWidget& receiver,
              const QHelpEvent& help) {
     const std::optional<QString> tip =
         TipAt(demo, zoom, window, receiver, receiver.mapTo(&window, help.pos()));

@@ -30,23 +30,23 @@ struct DescribedPart {
 std::vector<DescribedPart> DescribedParts(QWidget& window);
 
 // The words for one part, empty for a widget that is no such part.
-std::string PartTip(const Demo& demo, const QString& objectName);
+std::string PartTip(const Simulation& demo, const QString& objectName);
 
 // Sets the accessible description of each part of `element` (or of every
 // part, for none) to its tooltip text, where it differs.
-void Describe(const Demo& demo, const std::vector<DescribedPart>& parts,
+void Describe(const Simulation& demo, const std::vector<DescribedPart>& parts,
               std::optional<std::pair<ElementKind, int>> element = std::nullopt);
 
 // The tooltip at a point of the window: a token there first, since tokens
 // take no mouse events, then the widget under the pointer, then a segment or
 // link line drawn on the window itself.
-std::optional<QString> TipAt(const Demo& demo, const Zoom& zoom, const QWidget& window,
+std::optional<QString> TipAt(const Simulation& demo, const Zoom& zoom, const QWidget& window,
                              const QWidget& receiver, QPoint windowPos);
 
 // Shows the tooltip of a help event that `receiver`, a widget of `window`,
 // gets; false when no part of the network is there, which leaves the event to
 // the widget's own tooltip, if it has one.
-bool ShowTip(const Demo& demo, const Zoom& zoom, const QWidget& window, QWidget& receiver,
+bool ShowTip(const Simulation& demo, const Zoom& zoom, const QWidget& window, QWidget& receiver,
              const QHelpEvent& help);
 
 }  // namespace bridging::ui

@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Drawing a user's action from numbers and performing it on the window's logic.
-// Only the drawing looks at the window, and only to choose as a user would:
-// the elements it shows, the text its list holds.
-#include "tests/session_actions.h"
+// Drawing a user's move from numbers and doing it through the session. Only the
+// drawing looks at the window, and only to choose as a user would: the
+// elements it shows, the text its list holds.
+#include "tests/random_user.h"
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
-namespace bridging::session {
+namespace bridging::user {
 
 namespace {
 
@@ -180,122 +181,203 @@ UserAction DrawKind(NumberSource& numbers, const Mix& mix) {
     return UserAction::Ticks;
 }
 
-Action Draw(UserAction kind, NumberSource& numbers, const Demo& demo, const Mix& mix) {
-    Action action{kind, 0, {}};
+Move Draw(UserAction kind, NumberSource& numbers, const Simulation& now, const Mix& mix) {
+    Move move{kind, 0, {}};
+    Action& action = move.action;
     switch (kind) {
         case UserAction::Ticks:
             // A paused window is resumed sooner or later.
-            if (!demo.Running() && Now(numbers, 20)) return {UserAction::Pause, 0, {}};
-            action.number = numbers.Between(1, mix.mostTicks);
+            if (!now.Running() && Now(numbers, 20))
+                return {UserAction::Pause, 0, Act(ActionKind::PauseResume)};
+            move.ticks = numbers.Between(1, mix.mostTicks);
             break;
         case UserAction::Send:
         case UserAction::Letter:
-            action.number = Pressed(numbers, demo.Computer1);
+            action = Act(kind == UserAction::Send ? ActionKind::Send : ActionKind::Letter,
+                         Pressed(numbers, now.Computer1));
             break;
         case UserAction::RootButton:
-            action.number = Pressed(numbers, demo.Bridge1);
+            action = Act(ActionKind::RootButton, Pressed(numbers, now.Bridge1));
             break;
         case UserAction::Learning:
-            action.number = BoxValue(numbers, demo.chkLearn().value);
+            action = Act(ActionKind::SetLearning, BoxValue(numbers, now.chkLearn().value));
             break;
         case UserAction::Forwarding:
-            action.number = BoxValue(numbers, demo.chkForward().value);
+            action = Act(ActionKind::SetForwarding, BoxValue(numbers, now.chkForward().value));
             break;
         case UserAction::PickScenario:
-            action.number = Now(numbers, 10) ? numbers.Between(-1, ScenarioCount)
-                                             : numbers.Between(0, ScenarioCount - 1);
+            action = Act(ActionKind::PickScenario, Now(numbers, 10)
+                                                       ? numbers.Between(-1, ScenarioCount)
+                                                       : numbers.Between(0, ScenarioCount - 1));
             break;
         case UserAction::TypeScenario:
+            action = Act(ActionKind::TypeScenario);
             action.text = AnyOf(numbers, TypedNames());
             break;
         case UserAction::EditScenario:
-            action.text = Edited(numbers, demo.Combo1().text);
+            action = Act(ActionKind::TypeScenario);
+            action.text = Edited(numbers, now.Combo1().text);
             break;
         case UserAction::PasteScenario:
+            action = Act(ActionKind::TypeScenario);
             action.text = Paste(numbers, mix.pasteBytes);
             break;
         case UserAction::Pause:
+            action = Act(ActionKind::PauseResume);
+            break;
         case UserAction::Kill:
+            action = Act(ActionKind::Kill);
+            break;
         case UserAction::Renumber:
+            action = Act(ActionKind::Renumber);
+            break;
         case UserAction::Reset:
+            action = Act(ActionKind::Reset);
+            break;
         case UserAction::Step:
+            action = Act(ActionKind::Step);
+            break;
         case UserAction::Faster:
+            action = Act(ActionKind::Faster);
+            break;
         case UserAction::Slower:
+            action = Act(ActionKind::Slower);
+            break;
+    }
+    return move;
+}
+
+Move Draw(NumberSource& numbers, const Simulation& now, const Mix& mix) {
+    return Draw(DrawKind(numbers, mix), numbers, now, mix);
+}
+
+Action DrawSessionAction(NumberSource& numbers, const session::Session& session) {
+    using enum ActionKind;
+    static constexpr std::array Kinds = {
+        Back,          BackTen,     ForwardTen,  Oldest,     Newest,        GoTo,
+        Faster,        Slower,      SetSpeed,    TogglePredict, SetPredict, SetAskEvery,
+        SetStopBefore, Answer,      WatchAgain,  Follow,     ClearLog,      ToggleLessons,
+        StartLesson,   ShowMe,      TryAgain,    Skip,       LeaveLesson,   CloseMessage,
+        TogglePanel,   ZoomIn,      SetZoom,     RootButtonNumbered};
+    Action action = Act(AnyOf(numbers, Kinds));
+    const history::Timeline& time = session.Time();
+    const bool wild = Now(numbers, 10);
+    switch (action.kind) {
+        case GoTo: {
+            const auto oldest = static_cast<int>(time.Oldest());
+            const auto newest = static_cast<int>(time.Newest());
+            action.moment = static_cast<std::uint64_t>(
+                wild ? numbers.Between(0, newest + 20) : numbers.Between(oldest, newest));
+            break;
+        }
+        case SetSpeed:
+            action.index = numbers.Between(wild ? -2 : 0, wild ? 6 : 3);
+            break;
+        case SetPredict:
+        case SetAskEvery:
+            action.index = numbers.Between(0, 1);
+            break;
+        case SetStopBefore:
+            action.index = numbers.Between(wild ? -1 : 0, wild ? 9 : 5);
+            break;
+        case Answer: {
+            const predict::Question* question = session.Predict().Questions().Current();
+            const int answers = question == nullptr ? 4 : static_cast<int>(question->answers.size());
+            action.index = numbers.Between(wild ? -1 : 0, wild ? 6 : answers - 1);
+            break;
+        }
+        case Follow:
+            action.element = numbers.Between(0, 2) == 0   ? ElementKind::Window
+                             : numbers.Between(0, 1) == 0 ? ElementKind::Bridge
+                                                          : ElementKind::Station;
+            action.index = numbers.Between(-1, 6);
+            break;
+        case StartLesson:
+            action.index = numbers.Between(wild ? -1 : 0, wild ? 9 : 4);
+            break;
+        case SetZoom:
+            action.index = numbers.Between(50, 300);
+            break;
+        case RootButtonNumbered:
+            action.index = numbers.Between(0, 7);
+            break;
+        default:
             break;
     }
     return action;
 }
 
-Action Draw(NumberSource& numbers, const Demo& demo, const Mix& mix) {
-    return Draw(DrawKind(numbers, mix), numbers, demo, mix);
-}
+namespace {
 
-void Apply(Demo& demo, const Action& action, const std::function<void()>& afterEachKey) {
-    const int k = action.number;
-    switch (action.kind) {
-        case UserAction::Ticks:
-            for (int t = 0; t < k; ++t) demo.Timer1_Timer();
-            break;
-        case UserAction::Send:
-            demo.Computer1_btnKeys_Click(k);
-            break;
-        case UserAction::Letter:
-            demo.Computer1_Command1_Click(k);
-            break;
-        case UserAction::RootButton:
-            demo.Bridge1_btnSpanTree_Click(k);
-            break;
-        case UserAction::Learning:
-            demo.SetChkLearn(k);
-            break;
-        case UserAction::Forwarding:
-            demo.SetChkForward(k);
-            break;
-        case UserAction::Pause:
-            demo.btnPause_Click();
-            break;
-        case UserAction::Kill:
-            demo.btnKill_Click();
-            break;
-        case UserAction::Renumber:
-            demo.btnCost_Click();
-            break;
-        case UserAction::Reset:
-            demo.btnReset_Click();
-            break;
-        case UserAction::PickScenario:
-            demo.PickCombo1(k);
-            break;
-        case UserAction::TypeScenario: {
-            // Typing rebuilds on every change of the text: clear it, then one
-            // whole character at a time, whatever its length in bytes.
-            const std::string& name = action.text;
-            if (!demo.Combo1().text.empty()) {
-                demo.SetCombo1Text("");
-                if (afterEachKey) afterEachKey();
-            }
-            for (std::size_t n = 1; n <= name.size(); ++n) {
-                if (n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80)
-                    continue;
-                demo.SetCombo1Text(name.substr(0, n));
-                if (afterEachKey) afterEachKey();
-            }
-            break;
-        }
-        case UserAction::EditScenario:
-        case UserAction::PasteScenario:
-            demo.SetCombo1Text(action.text);
-            break;
-        case UserAction::Step:
-            demo.Step();
-            break;
-        case UserAction::Faster:
-            demo.Faster();
-            break;
-        case UserAction::Slower:
-            demo.Slower();
-            break;
+// A user answers OK to every message, one after the other.
+void Answered(session::Session& session, session::Outcome outcome, Outcomes& outcomes,
+              const std::function<void()>& whileOpen) {
+    outcomes.push_back(std::move(outcome));
+    while (session.MessageOpen()) {
+        if (whileOpen) whileOpen();
+        outcomes.push_back(session.Apply(Act(ActionKind::CloseMessage)));
     }
 }
 
-}  // namespace bridging::session
+}  // namespace
+
+Outcomes Perform(session::Session& session, const Move& move,
+                 const std::function<void()>& afterEachKey, const std::function<void()>& whileOpen) {
+    Outcomes outcomes;
+    if (move.kind == UserAction::Ticks) {
+        for (int t = 0; t < move.ticks; ++t) Answered(session, session.Tick(), outcomes, whileOpen);
+        return outcomes;
+    }
+    if (move.kind != UserAction::TypeScenario) {
+        Answered(session, session.Apply(move.action), outcomes, whileOpen);
+        return outcomes;
+    }
+    // Typing rebuilds on every change of the text: clear it, then one whole
+    // character at a time, whatever its length in bytes.
+    const std::string& name = move.action.text;
+    Action typed = Act(ActionKind::TypeScenario);
+    if (!session.State().Combo1().text.empty()) {
+        Answered(session, session.Apply(typed), outcomes, whileOpen);
+        if (afterEachKey) afterEachKey();
+    }
+    for (std::size_t n = 1; n <= name.size(); ++n) {
+        if (n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) continue;
+        typed.text = name.substr(0, n);
+        Answered(session, session.Apply(typed), outcomes, whileOpen);
+        if (afterEachKey) afterEachKey();
+    }
+    return outcomes;
+}
+
+void Perform(testing::RecordingDemo& demo, const Move& move,
+             const std::function<void()>& afterEachKey) {
+    if (move.kind == UserAction::Ticks) {
+        for (int t = 0; t < move.ticks; ++t) demo.Timer1_Timer();
+        return;
+    }
+    if (move.kind != UserAction::TypeScenario) {
+        demo.Perform(move.action);
+        return;
+    }
+    const std::string& name = move.action.text;
+    if (!demo.State().Combo1().text.empty()) {
+        demo.SetCombo1Text("");
+        if (afterEachKey) afterEachKey();
+    }
+    for (std::size_t n = 1; n <= name.size(); ++n) {
+        if (n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) continue;
+        demo.SetCombo1Text(name.substr(0, n));
+        if (afterEachKey) afterEachKey();
+    }
+}
+
+std::vector<std::string> MessageTexts(const Outcomes& outcomes) {
+    std::vector<std::string> texts;
+    for (const session::Outcome& outcome : outcomes) {
+        for (const DispatcherMessage& message : outcome.messages)
+            texts.emplace_back(MessageText(message.kind));
+    }
+    return texts;
+}
+
+}  // namespace bridging::user

@@ -1,0 +1,98 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What one user action or tick brought about, for the window to show and tell:
+// the log's new lines and the things to say, in the order they happened, the
+// dispatcher's messages to show first, and which parts of the window changed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include "common/action.h"
+#include "driver/demo.h"
+#include "history/history.h"
+#include "log/lesson_log.h"
+#include "predict/predict_mode.h"
+
+namespace bridging::session {
+
+// What a screen reader is told, as facts; the window puts them into words.
+struct MovedInTime {
+    std::uint64_t tick = 0;
+    int framesInFlight = 0;
+    bool lookingBack = false;
+};
+struct PredictSwitched {
+    bool on = false;
+};
+struct QuestionAsked {
+    predict::Question question;
+};
+struct AnswerJudged {
+    predict::Feedback feedback;
+};
+struct LessonsOpened {};
+struct LessonLeft {};
+// A lesson's step (0 is the first) as it is told when it begins: its text, or
+// the summary once `step` is past the last.
+struct LessonBegins {
+    std::size_t lesson = 0;
+    std::size_t step = 0;
+};
+struct StepsDone {
+    std::size_t lesson = 0;
+    std::size_t first = 0;  // the first step done now; the steps up to `step` are done
+    std::size_t step = 0;
+};
+struct StepSkipped {
+    std::size_t lesson = 0;
+    std::size_t skipped = 0;  // counting from 1
+    std::size_t step = 0;
+};
+struct StepAgain {
+    std::size_t lesson = 0;
+    std::size_t step = 0;
+};
+using Notice = std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged,
+                            LessonsOpened, LessonLeft, LessonBegins, StepsDone, StepSkipped,
+                            StepAgain>;
+
+// The lines one action or tick wrote into the log, in `moment`. After a user
+// action every part of the window may have changed; after a tick only the
+// elements the lines concern and the frames.
+struct Written {
+    std::vector<LogLine> lines;
+    history::Moment moment = 0;
+    bool afterUserAction = false;
+};
+// The lesson panel comes into view, if it is hidden.
+struct PanelShown {};
+// The list of lessons takes the keyboard's focus.
+struct LessonListFocused {};
+// A change of the window's own view (ChangesOnlyTheView), made at this point.
+struct ViewChanged {
+    Action action;
+};
+using Report = std::variant<Written, Notice, PanelShown, LessonListFocused, ViewChanged>;
+
+struct Outcome {
+    // In the order they happened: the window shows each when it comes to it.
+    std::vector<Report> reports;
+    // Raised in the middle of the tick or action: shown one after the other
+    // before anything else, and the session takes nothing else until each is closed.
+    std::vector<DispatcherMessage> messages;
+    // The lesson's box and outline are to be shown anew.
+    bool lessonChanged = false;
+    // A move to the moment the question was asked in: its tick is to be
+    // played this long afterwards (Session::PlayWatched).
+    std::optional<int> watchAgainAfterMs;
+
+    bool AfterUserAction() const;
+    bool Empty() const { return reports.empty() && messages.empty() && !lessonChanged; }
+};
+
+}  // namespace bridging::session

@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Each report of an outcome shown where it comes, and the window brought up to
+// date from the session afterwards.
+#include "ui/shell/presenter.h"
+
+#include <QComboBox>
+#include <QPointer>
+
+#include "explain/lessons.h"
+#include "lessons/catalogue.h"
+#include "ui/lesson/lesson_feed.h"
+#include "ui/lesson/lesson_panel.h"
+#include "ui/lesson/notice_words.h"
+#include "ui/scene/face_qt.h"
+#include "ui/scene/focus_mark.h"
+#include "ui/scene/lesson_mark.h"
+#include "ui/scene/network_view.h"
+#include "ui/shell/action_widgets.h"
+#include "ui/shell/control_column.h"
+#include "ui/shell/platform_qt.h"
+
+namespace bridging::ui {
+
+namespace {
+
+const QString AskedSuffix =
+    QStringLiteral(", ") + QtText(std::string(explain::AskedToPressDescription));
+
+}  // namespace
+
+void Presenter::Show(const session::Outcome& outcome) {
+    const session::Session& session = parts_.session;
+    for (const session::Report& report : outcome.reports) ShowReport(report);
+    const bool afterUserAction = outcome.AfterUserAction();
+    if (afterUserAction) parts_.controls.Show(session.State());
+    ShowElements();
+    parts_.panel.ShowLog(session.Log(), session.Followed());
+    parts_.panel.ShowTime(session.Time());
+    // Predict mode and the lesson's box change only after a user action or
+    // when a step gets done, never by a plain tick.
+    if (afterUserAction && parts_.panel.isVisible())
+        parts_.panel.ShowPredict(FactsOf(session.Predict()));
+    if (outcome.lessonChanged) ShowLessonState();
+}
+
+void Presenter::ShowReport(const session::Report& report) {
+    const session::Session& session = parts_.session;
+    if (const auto* written = std::get_if<session::Written>(&report)) {
+        parts_.feed.Show(session.State(), written->lines, written->afterUserAction,
+                         session.Time().Ticking(), session.Followed());
+    } else if (const auto* notice = std::get_if<session::Notice>(&report)) {
+        if (std::holds_alternative<session::LessonBegins>(*notice)) lessonClock_.start();
+        parts_.feed.Say(NoticeText(*notice, session, LessonSeconds()));
+    } else if (std::holds_alternative<session::PanelShown>(report)) {
+        parts_.showPanel();
+    } else if (std::holds_alternative<session::LessonListFocused>(report)) {
+        parts_.panel.lessonBox().List().setFocus();
+    } else if (const auto* view = std::get_if<session::ViewChanged>(&report)) {
+        parts_.changeView(view->action);
+    }
+}
+
+void Presenter::ShowElements() {
+    const session::Session& session = parts_.session;
+    parts_.network.Refresh(session.State());
+    parts_.focusMark.Follow();
+    parts_.timer.Follow(session.Ticking(), session.IntervalMs(), session.Idle());
+}
+
+void Presenter::ShowLessonState() {
+    const session::Session& session = parts_.session;
+    const lessons::LessonRun& run = session.Lesson();
+    LessonFacts facts;
+    facts.open = session.LessonsOpen();
+    facts.running = run.Active();
+    facts.finished = run.Finished();
+    std::vector<QWidget*> asked;
+    if (!facts.running) {
+        facts.heading = std::string(explain::ChooseLessonHeading);
+        const int chosen = parts_.panel.lessonBox().List().currentIndex();
+        if (chosen >= 0 && chosen < static_cast<int>(lessons::AllLessons().size()))
+            facts.text = lessons::AllLessons()[static_cast<std::size_t>(chosen)].intro;
+    } else if (facts.finished) {
+        facts.heading = run.Current()->title;
+        facts.text = run.Summary(LessonSeconds());
+    } else {
+        facts.heading = run.Current()->title + ": " + run.Progress();
+        facts.text = run.CurrentStep()->text;
+        for (const Action& action : session.AskedActions())
+            asked.push_back(parts_.widgets.For(action));
+    }
+    if (!facts.open) facts = LessonFacts{};
+    parts_.panel.ShowLessons(facts);
+    MarkAsked(asked);
+}
+
+// The outline, and the words for a screen reader, on the controls asked for.
+void Presenter::MarkAsked(const std::vector<QWidget*>& asked) {
+    for (const QPointer<QWidget>& was : parts_.lessonMarks.Marked()) {
+        if (was.isNull()) continue;
+        QString description = was->accessibleDescription();
+        if (description.endsWith(AskedSuffix)) {
+            description.chop(AskedSuffix.size());
+            was->setAccessibleDescription(description);
+        }
+    }
+    parts_.lessonMarks.Follow(asked);
+    for (const QPointer<QWidget>& now : parts_.lessonMarks.Marked()) {
+        const QString description = now->accessibleDescription();
+        if (!description.endsWith(AskedSuffix))
+            now->setAccessibleDescription(description + AskedSuffix);
+    }
+}
+
+}  // namespace bridging::ui

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Bridging Demo developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Showing what the session brought about: the log's lines and the things to
+// say in the order they happened, then the parts of the window that changed,
+// read from the session.
+#pragma once
+
+#include <QElapsedTimer>
+#include <functional>
+#include <vector>
+
+#include "session/session.h"
+
+class QWidget;
+
+namespace bridging::ui {
+
+class ActionWidgets;
+class ControlColumn;
+class FocusMark;
+class LessonFeed;
+class LessonMarks;
+class LessonPanel;
+class NetworkView;
+class QtTickTimer;
+
+// The window's parts that show the session.
+struct WindowParts {
+    const session::Session& session;
+    ControlColumn& controls;
+    NetworkView& network;
+    LessonPanel& panel;
+    LessonFeed& feed;
+    FocusMark& focusMark;
+    LessonMarks& lessonMarks;
+    QtTickTimer& timer;
+    const ActionWidgets& widgets;
+    // What only the window itself can do: show the panel, change its view.
+    std::function<void()> showPanel;
+    std::function<void(const Action&)> changeView;
+};
+
+class Presenter {
+public:
+    explicit Presenter(WindowParts parts) : parts_(std::move(parts)) {}
+
+    void Show(const session::Outcome& outcome);
+    // The network, the focus mark and the timer, after a tick or a change of view.
+    void ShowElements();
+    // The lessons' box and the outline on the controls a step asks for.
+    void ShowLessonState();
+    // The time since the lesson under way began.
+    long LessonSeconds() const { return lessonClock_.isValid() ? lessonClock_.elapsed() / 1000 : 0; }
+
+private:
+    void ShowReport(const session::Report& report);
+    void MarkAsked(const std::vector<QWidget*>& asked);
+
+    WindowParts parts_;
+    QElapsedTimer lessonClock_;
+};
+
+}  // namespace bridging::ui
