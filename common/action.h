@@ -80,7 +80,9 @@ struct Action {
     bool operator==(const Action&) const = default;
 };
 
-inline Action Act(ActionKind kind, int index = 0) { return {kind, index, 0, ElementKind::Window, {}}; }
+inline Action Act(ActionKind kind, int index = 0) {
+    return {kind, index, 0, ElementKind::Window, {}};
+}
 
 // Whether the action only changes how the window shows things.
 constexpr bool ChangesOnlyTheView(ActionKind kind) {

@@ -81,10 +81,10 @@ Demo::Demo() {
         d.lneNetA[k] = LineFace{s.X1, s.Y1, s.X2, s.Y2, true};
         const Ends& l = DesignLinks[k];
         d.Line1[k] = LineFace{l.X1, l.Y1, l.X2, l.Y2, true};
-        d.shpRT[k].place = Placement{DesignLeftMarkers[k].Left, DesignLeftMarkers[k].Top, MarkerWidth,
-                                   MarkerHeight, true};
+        d.shpRT[k].place = Placement{DesignLeftMarkers[k].Left, DesignLeftMarkers[k].Top,
+                                     MarkerWidth, MarkerHeight, true};
         d.shpLT[k].place = Placement{DesignRightMarkers[k].Left, DesignRightMarkers[k].Top,
-                                   MarkerWidth, MarkerHeight, true};
+                                     MarkerWidth, MarkerHeight, true};
     }
     for (int k = 0; k < BridgeCount; ++k) {
         d.Bridge1[k].place =
@@ -92,11 +92,11 @@ Demo::Demo() {
     }
     for (int k = 0; k < ComputerCount; ++k) {
         d.Computer1[k].place = Placement{DesignComputers[k].Left, DesignComputers[k].Top,
-                                       ComputerWidth(k), ComputerHeight(k), true};
+                                         ComputerWidth(k), ComputerHeight(k), true};
     }
     for (int k = 0; k < PoolSize; ++k) {
-        d.Packet1[k].place = Placement{DesignPackets[k].Left, DesignPackets[k].Top, PacketWidthOf(k),
-                                     PacketHeight, true};
+        d.Packet1[k].place = Placement{DesignPackets[k].Left, DesignPackets[k].Top,
+                                       PacketWidthOf(k), PacketHeight, true};
     }
 }
 

@@ -51,7 +51,6 @@ std::string MotionWords(const Packet& token) {
     return "standing still";
 }
 
-
 std::string PortStateWord(std::int32_t state) {
     if (state == PortForwarding) return "forwarding";
     if (state == PortBlocked) return "blocked";

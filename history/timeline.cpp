@@ -9,7 +9,8 @@
 
 namespace bridging::history {
 
-Timeline::Timeline(Demo& demo) : demo_(demo), history_(demo.State()), replaySpeed_(demo.State().Speed()) {}
+Timeline::Timeline(Demo& demo)
+    : demo_(demo), history_(demo.State()), replaySpeed_(demo.State().Speed()) {}
 
 Moment Timeline::Keep(bool marked) {
     const Simulation& before = history_.NewestState();

@@ -57,9 +57,9 @@ struct StepAgain {
     std::size_t lesson = 0;
     std::size_t step = 0;
 };
-using Notice = std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged,
-                            LessonsOpened, LessonLeft, LessonBegins, StepsDone, StepSkipped,
-                            StepAgain>;
+using Notice =
+    std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged, LessonsOpened,
+                 LessonLeft, LessonBegins, StepsDone, StepSkipped, StepAgain>;
 
 // The lines one action or tick wrote into the log, in `moment`. After a user
 // action every part of the window may have changed; after a tick only the

@@ -63,8 +63,7 @@ bool Outcome::AfterUserAction() const {
     });
 }
 
-Session::Session(RandomSource& random)
-    : random_(random), timeline_(StartedUp(demo_, collector_)) {}
+Session::Session(RandomSource& random) : random_(random), timeline_(StartedUp(demo_, collector_)) {}
 
 Outcome Session::StartUp() {
     Outcome out;
@@ -290,9 +289,8 @@ Outcome Session::Tick() {
 
 void Session::Finish(bool afterUserAction) {
     std::vector<LogLine> lines = collector_.Take();
-    const history::Moment moment = timeline_.LookingBack()
-                                       ? timeline_.Shown()
-                                       : timeline_.Keep(MarksTheTimeline(lines));
+    const history::Moment moment =
+        timeline_.LookingBack() ? timeline_.Shown() : timeline_.Keep(MarksTheTimeline(lines));
     log_.Append(lines, moment);
     Report(Written{std::move(lines), moment, afterUserAction});
     if (afterUserAction) DropFollowedIfGone();

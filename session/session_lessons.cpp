@@ -110,7 +110,8 @@ std::vector<Action> Session::AskedActions() const {
     const lessons::Step* step = lessonRun_.CurrentStep();
     if (step == nullptr) return asked;
     for (const Action& press : step->showMe) {
-        if (!lessons::AlreadyDone(State(), press)) asked.push_back(lessons::Resolved(State(), press));
+        if (!lessons::AlreadyDone(State(), press))
+            asked.push_back(lessons::Resolved(State(), press));
     }
     return asked;
 }

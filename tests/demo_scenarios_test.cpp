@@ -3,6 +3,7 @@
 
 // Start-up, the layout of each of the five networks, and the scenario list's
 // handling of picks, typed text and Reset.
+#include <ostream>
 #include <set>
 
 #include "tests/demo_fixture.h"
@@ -73,6 +74,9 @@ const std::vector<Layout> Layouts = {
     {"Full Network", 5, DefaultSegments, DefaultLinks, DefaultBridges, DefaultComputers},
 };
 
+// Named by the network in the test's name and its failures, not dumped as bytes.
+void PrintTo(const Layout& layout, std::ostream* out) { *out << layout.name; }
+
 class ScenarioLayoutTest : public DemoTest, public ::testing::WithParamInterface<Layout> {};
 
 TEST_P(ScenarioLayoutTest, PlacesAndShowsExactlyItsElements) {
@@ -113,7 +117,8 @@ TEST_P(ScenarioLayoutTest, PlacesAndShowsExactlyItsElements) {
         EXPECT_EQ(line.Y2, l.Y2);
         shown.insert(l.k);
     }
-    for (int k = 0; k < LineCount; ++k) EXPECT_EQ(demo.State().Line1[k].Visible, shown.count(k) == 1);
+    for (int k = 0; k < LineCount; ++k)
+        EXPECT_EQ(demo.State().Line1[k].Visible, shown.count(k) == 1);
 
     auto checkSpots = [](const std::vector<SpotAt>& spots, auto& elements, const char* what) {
         std::set<int> on;
@@ -201,7 +206,8 @@ TEST_F(DemoTest, TypedPartialNamesHideTheNetworkAndKeepTheScenarioNumber) {
         EXPECT_EQ(demo.State().iScenario(), 3);
         for (int k = 0; k < 6; ++k) {
             EXPECT_FALSE(demo.State().lneNetA[k].Visible || demo.State().Line1[k].Visible ||
-                         demo.State().shpRT[k].place.Visible || demo.State().Bridge1[k].place.Visible ||
+                         demo.State().shpRT[k].place.Visible ||
+                         demo.State().Bridge1[k].place.Visible ||
                          demo.State().Computer1[k].place.Visible);
         }
         // The hidden first two bridges got the manual tables again.

@@ -5,6 +5,7 @@
 // Bridges" that ends the loop, and in every network, whatever the order of the
 // root buttons, the forwarding bridges end up as a tree over the segments.
 #include <numeric>
+#include <ostream>
 #include <random>
 #include <utility>
 
@@ -89,6 +90,9 @@ TreeCheck CheckTree(const Network& net, const std::array<Bridge, BridgeCount>& b
     for (int s : net.segments) result.pieces += root(s) == s ? 1 : 0;
     return result;
 }
+
+// Named by the network in the test's name and its failures, not dumped as bytes.
+void PrintTo(const Network& network, std::ostream* out) { *out << network.name; }
 
 class SpanningTreeProperty : public DemoTest, public ::testing::WithParamInterface<Network> {};
 

@@ -235,7 +235,8 @@ TEST_F(DemoAccount, OneFrameThroughOneBridgeInOrderWithItsTicks) {
     std::uint64_t redAt = 0;
     for (int n = 0; n < 100 && redAt == 0; ++n) {
         demo.Timer1_Timer();
-        if (demo.State().Computer1[2].Number() == Computer::Marked) redAt = demo.State().TickCount();
+        if (demo.State().Computer1[2].Number() == Computer::Marked)
+            redAt = demo.State().TickCount();
     }
     ASSERT_NE(redAt, 0u);
     EXPECT_EQ(KindsOf(account.records), (std::vector<Kind>{Kind::StationSends, Kind::Learns,
@@ -315,17 +316,17 @@ TEST_F(DemoAccount, TicksCountOnlyWhileRunning) {
 void SeededRun(RecordingDemo& demo, std::uint64_t seed) {
     using user::UserAction;
     const user::Mix mix = {{{UserAction::Ticks, 70},
-                               {UserAction::Send, 8},
-                               {UserAction::Letter, 4},
-                               {UserAction::RootButton, 6},
-                               {UserAction::Learning, 3},
-                               {UserAction::Forwarding, 3},
-                               {UserAction::Pause, 1},
-                               {UserAction::Kill, 1},
-                               {UserAction::Renumber, 1},
-                               {UserAction::Reset, 1},
-                               {UserAction::TypeScenario, 2}},
-                              1};
+                            {UserAction::Send, 8},
+                            {UserAction::Letter, 4},
+                            {UserAction::RootButton, 6},
+                            {UserAction::Learning, 3},
+                            {UserAction::Forwarding, 3},
+                            {UserAction::Pause, 1},
+                            {UserAction::Kill, 1},
+                            {UserAction::Renumber, 1},
+                            {UserAction::Reset, 1},
+                            {UserAction::TypeScenario, 2}},
+                           1};
     user::SeededNumbers numbers(seed);
     for (int step = 0; step < 20000; ++step)
         user::Perform(demo, user::Draw(numbers, demo.State(), mix));

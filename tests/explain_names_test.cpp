@@ -113,11 +113,13 @@ TEST_F(StationWords, LetterSaysDestinationAndArrival) {
     EXPECT_EQ(SendName(demo.State(), 0), "Send a frame from A to C");
 
     demo.Computer1_btnKeys_Click(0);
-    for (int tick = 0; tick < 100 && demo.State().Computer1[2].Number() != Computer::Marked; ++tick) {
+    for (int tick = 0; tick < 100 && demo.State().Computer1[2].Number() != Computer::Marked;
+         ++tick) {
         demo.Timer1_Timer();
     }
     ASSERT_EQ(demo.State().Computer1[2].Number(), Computer::Marked);
-    EXPECT_EQ(StationLetterName(demo.State(), 2), "Station C, the destination, a frame has arrived");
+    EXPECT_EQ(StationLetterName(demo.State(), 2),
+              "Station C, the destination, a frame has arrived");
     EXPECT_TRUE(Says(StationLetterTip(demo.State(), 2), "has arrived"));
     EXPECT_TRUE(Says(SendTip(demo.State(), 2), "does nothing"));
     EXPECT_TRUE(Says(SendTip(demo.State(), 0), "from A to C"));

@@ -59,7 +59,9 @@ public:
     Raised btnCost_Click() { return Keep(Demo::btnCost_Click(random_)); }
     Raised SetChkLearn(int value) { return Keep(Demo::SetChkLearn(value)); }
     Raised SetChkForward(int value) { return Keep(Demo::SetChkForward(value)); }
-    Raised Computer1_Command1_Click(int index) { return Keep(Demo::Computer1_Command1_Click(index)); }
+    Raised Computer1_Command1_Click(int index) {
+        return Keep(Demo::Computer1_Command1_Click(index));
+    }
     Raised Computer1_btnKeys_Click(int index) { return Keep(Demo::Computer1_btnKeys_Click(index)); }
     Raised Bridge1_btnSpanTree_Click(int index) {
         return Keep(Demo::Bridge1_btnSpanTree_Click(index));

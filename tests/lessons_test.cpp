@@ -37,7 +37,8 @@ struct Classroom {
         bool done = false;
         for (const session::Report& report : outcome.reports) {
             const auto* notice = std::get_if<session::Notice>(&report);
-            done = done || (notice != nullptr && std::holds_alternative<session::StepsDone>(*notice));
+            done =
+                done || (notice != nullptr && std::holds_alternative<session::StepsDone>(*notice));
         }
         while (session.MessageOpen()) session.Apply(Act(ActionKind::CloseMessage));
         return done;
@@ -189,9 +190,9 @@ TEST(Lessons, ARootButtonNamedByNumberIsTheBridgeWearingIt) {
         room.Start(RenumberingLessons);
         room.Click(Act(ActionKind::Renumber));
         for (int number = 1; number <= BridgeCount; ++number) {
-            const int k = lessons::Resolved(room.session.State(),
-                                            Act(ActionKind::RootButtonNumbered, number))
-                              .index;
+            const int k =
+                lessons::Resolved(room.session.State(), Act(ActionKind::RootButtonNumbered, number))
+                    .index;
             ASSERT_GE(k, 0);
             EXPECT_EQ(room.session.State().Bridge1[static_cast<std::size_t>(k)].BridgeNumber(),
                       number);

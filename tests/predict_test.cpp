@@ -24,15 +24,15 @@ namespace {
 // Bursts of ticks and the buttons that bring frames to the bridges.
 user::Mix PredictMix() {
     user::Mix mix{{{user::UserAction::Ticks, 12},
-                      {user::UserAction::Send, 6},
-                      {user::UserAction::Letter, 2},
-                      {user::UserAction::RootButton, 4},
-                      {user::UserAction::Learning, 2},
-                      {user::UserAction::Forwarding, 2},
-                      {user::UserAction::PickScenario, 1},
-                      {user::UserAction::Renumber, 1}},
-                     1,
-                     20};
+                   {user::UserAction::Send, 6},
+                   {user::UserAction::Letter, 2},
+                   {user::UserAction::RootButton, 4},
+                   {user::UserAction::Learning, 2},
+                   {user::UserAction::Forwarding, 2},
+                   {user::UserAction::PickScenario, 1},
+                   {user::UserAction::Renumber, 1}},
+                  1,
+                  20};
     return mix;
 }
 

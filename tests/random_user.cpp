@@ -254,11 +254,13 @@ Move Draw(NumberSource& numbers, const Simulation& now, const Mix& mix) {
 Action DrawSessionAction(NumberSource& numbers, const session::Session& session) {
     using enum ActionKind;
     static constexpr std::array Kinds = {
-        Back,          BackTen,     ForwardTen,  Oldest,     Newest,        GoTo,
-        Faster,        Slower,      SetSpeed,    TogglePredict, SetPredict, SetAskEvery,
-        SetStopBefore, Answer,      WatchAgain,  Follow,     ClearLog,      ToggleLessons,
-        StartLesson,   ShowMe,      TryAgain,    Skip,       LeaveLesson,   CloseMessage,
-        TogglePanel,   ZoomIn,      SetZoom,     RootButtonNumbered};
+        Back,          BackTen,       ForwardTen,  Oldest,
+        Newest,        GoTo,          Faster,      Slower,
+        SetSpeed,      TogglePredict, SetPredict,  SetAskEvery,
+        SetStopBefore, Answer,        WatchAgain,  Follow,
+        ClearLog,      ToggleLessons, StartLesson, ShowMe,
+        TryAgain,      Skip,          LeaveLesson, CloseMessage,
+        TogglePanel,   ZoomIn,        SetZoom,     RootButtonNumbered};
     Action action = Act(AnyOf(numbers, Kinds));
     const history::Timeline& time = session.Time();
     const bool wild = Now(numbers, 10);
@@ -266,8 +268,8 @@ Action DrawSessionAction(NumberSource& numbers, const session::Session& session)
         case GoTo: {
             const auto oldest = static_cast<int>(time.Oldest());
             const auto newest = static_cast<int>(time.Newest());
-            action.moment = static_cast<std::uint64_t>(
-                wild ? numbers.Between(0, newest + 20) : numbers.Between(oldest, newest));
+            action.moment = static_cast<std::uint64_t>(wild ? numbers.Between(0, newest + 20)
+                                                            : numbers.Between(oldest, newest));
             break;
         }
         case SetSpeed:
@@ -282,7 +284,8 @@ Action DrawSessionAction(NumberSource& numbers, const session::Session& session)
             break;
         case Answer: {
             const predict::Question* question = session.Predict().Questions().Current();
-            const int answers = question == nullptr ? 4 : static_cast<int>(question->answers.size());
+            const int answers =
+                question == nullptr ? 4 : static_cast<int>(question->answers.size());
             action.index = numbers.Between(wild ? -1 : 0, wild ? 6 : answers - 1);
             break;
         }
@@ -322,7 +325,8 @@ void Answered(session::Session& session, session::Outcome outcome, Outcomes& out
 }  // namespace
 
 Outcomes Perform(session::Session& session, const Move& move,
-                 const std::function<void()>& afterEachKey, const std::function<void()>& whileOpen) {
+                 const std::function<void()>& afterEachKey,
+                 const std::function<void()>& whileOpen) {
     Outcomes outcomes;
     if (move.kind == UserAction::Ticks) {
         for (int t = 0; t < move.ticks; ++t) Answered(session, session.Tick(), outcomes, whileOpen);

@@ -22,11 +22,11 @@
 #include <vector>
 
 #include "driver/demo.h"
+#include "session/session.h"
 #include "tests/consistency.h"
 #include "tests/demo_fixture.h"
 #include "tests/fakes.h"
 #include "tests/random_user.h"
-#include "session/session.h"
 
 namespace bridging {
 namespace {
@@ -52,26 +52,26 @@ constexpr const char* LostStation = "Can't find Segment below Computer";
 // Mostly ticks, one at a time, so that frames travel, storm around the loops
 // and run the pool out; a paste far beyond what the scenario list's field holds.
 const user::Mix Mix = {{
-                              {UserAction::Ticks, 700},
-                              {UserAction::Send, 80},
-                              {UserAction::Letter, 40},
-                              {UserAction::RootButton, 60},
-                              {UserAction::Learning, 25},
-                              {UserAction::Forwarding, 30},
-                              {UserAction::Pause, 6},
-                              {UserAction::Kill, 8},
-                              {UserAction::Renumber, 8},
-                              {UserAction::Reset, 8},
-                              {UserAction::PickScenario, 15},
-                              {UserAction::TypeScenario, 10},
-                              {UserAction::EditScenario, 10},
-                              {UserAction::PasteScenario, 2},
-                              {UserAction::Step, 4},
-                              {UserAction::Faster, 2},
-                              {UserAction::Slower, 2},
-                          },
-                          1,
-                          LongPaste};
+                           {UserAction::Ticks, 700},
+                           {UserAction::Send, 80},
+                           {UserAction::Letter, 40},
+                           {UserAction::RootButton, 60},
+                           {UserAction::Learning, 25},
+                           {UserAction::Forwarding, 30},
+                           {UserAction::Pause, 6},
+                           {UserAction::Kill, 8},
+                           {UserAction::Renumber, 8},
+                           {UserAction::Reset, 8},
+                           {UserAction::PickScenario, 15},
+                           {UserAction::TypeScenario, 10},
+                           {UserAction::EditScenario, 10},
+                           {UserAction::PasteScenario, 2},
+                           {UserAction::Step, 4},
+                           {UserAction::Faster, 2},
+                           {UserAction::Slower, 2},
+                       },
+                       1,
+                       LongPaste};
 
 struct Figures {
     std::map<UserAction, int> actions;
@@ -313,8 +313,9 @@ private:
             EXPECT_TRUE(horizontal != vertical)
                 << where << ": token " << k << " moves by (" << dx << ", " << dy << ")";
             // Tokens that run off every line are retired, none travels for ever.
-            EXPECT_TRUE(token.place.Left > -4000 && token.place.Left < Simulation::ClientWidth + 4000 &&
-                        token.place.Top > -4000 && token.place.Top < Simulation::ClientHeight + 4000)
+            EXPECT_TRUE(
+                token.place.Left > -4000 && token.place.Left < Simulation::ClientWidth + 4000 &&
+                token.place.Top > -4000 && token.place.Top < Simulation::ClientHeight + 4000)
                 << where << ": token " << k << " at (" << token.place.Left << ", "
                 << token.place.Top << ")";
             const std::int16_t destination = token.Destination();

@@ -192,13 +192,15 @@ TEST(Zoom, StepsFromAnyFactorAndFitsWithinTheRoom) {
     for (const QSize room : {QSize(1600, 1200), QSize(1280, 1024), QSize(1920, 1050)}) {
         Zoom zoom;
         zoom.Set(ZoomToFit(Simulation::ClientWidth, Simulation::ClientHeight, room));
-        const QSize client = zoom.PixelRect(0, 0, Simulation::ClientWidth, Simulation::ClientHeight).size();
+        const QSize client =
+            zoom.PixelRect(0, 0, Simulation::ClientWidth, Simulation::ClientHeight).size();
         EXPECT_LE(client.width(), room.width());
         EXPECT_LE(client.height(), room.height());
         // One side fills the room.
         EXPECT_TRUE(client.width() >= room.width() - 2 || client.height() >= room.height() - 2);
     }
-    EXPECT_DOUBLE_EQ(ZoomToFit(Simulation::ClientWidth, Simulation::ClientHeight, QSize(100, 100)), 0.5);
+    EXPECT_DOUBLE_EQ(ZoomToFit(Simulation::ClientWidth, Simulation::ClientHeight, QSize(100, 100)),
+                     0.5);
 }
 
 TEST_F(Keys, ReturnPressesTheFocusedButtonOrBox) {

@@ -66,7 +66,8 @@ TEST(LessonPanel, FollowsTheZoomWithTheDrawing) {
     window.Perform(Act(ActionKind::TogglePanel));
     window.SetZoomFactor(2.0);
     auto& panel = Child(window, QStringLiteral("LessonPanel"));
-    EXPECT_EQ(window.width(), window.zoom().Pixels(Simulation::ClientWidth + LessonPanel::WidthTwips));
+    EXPECT_EQ(window.width(),
+              window.zoom().Pixels(Simulation::ClientWidth + LessonPanel::WidthTwips));
     EXPECT_EQ(panel.width(), window.zoom().Pixels(LessonPanel::WidthTwips));
     EXPECT_EQ(panel.font().pixelSize(), window.zoom().FaceFont(12).pixelSize());
 }

@@ -8,6 +8,7 @@
 #include "explain/lessons.h"
 #include "lessons/catalogue.h"
 #include "ui/lesson/lesson_panel.h"
+#include "ui/shell/action_widgets.h"
 #include "window_test_support.h"
 
 namespace bridging::ui::testing {
@@ -18,6 +19,28 @@ int MarksShown(QWidget& window) {
     for (QWidget* mark : window.findChildren<QWidget*>(QStringLiteral("LessonMark")))
         shown += mark->isVisible() ? 1 : 0;
     return shown;
+}
+
+// Every press that a lesson makes or asks for has its control in the window's
+// one table between actions and widgets, so that the outline and the words for
+// a screen reader never go missing when a control is renamed or moved.
+TEST(LessonWindow, EveryPressOfEveryLessonHasItsControl) {
+    MainWindow window;
+    int presses = 0;
+    for (const lessons::Lesson& lesson : lessons::AllLessons()) {
+        std::vector<Action> actions = lesson.setup;
+        for (const lessons::Step& step : lesson.steps)
+            actions.insert(actions.end(), step.showMe.begin(), step.showMe.end());
+        for (Action action : actions) {
+            // A number is worn by one of the six bridges, whichever Renumber chose.
+            if (action.kind == ActionKind::RootButtonNumbered)
+                action = Act(ActionKind::RootButton, action.index - 1);
+            EXPECT_NE(window.actionWidgets().For(action), nullptr)
+                << lesson.title << ": action " << static_cast<int>(action.kind);
+            ++presses;
+        }
+    }
+    EXPECT_GT(presses, 40);
 }
 
 TEST(LessonWindow, F4ShowMeAndTheFirstStepDone) {
@@ -37,9 +60,11 @@ TEST(LessonWindow, F4ShowMeAndTheFirstStepDone) {
     EXPECT_EQ(window.demo().iSelectedStation(), 3);
     int ticks = 0;
     while (!window.session().Predict().Asking() && ticks++ < 200) Tick(window);
-    ASSERT_TRUE(window.session().Predict().Asking()) << "the step's question, with predict mode off";
-    QTest::keyClick(&window,
-                    Qt::Key_1 + static_cast<int>(window.session().Predict().Questions().Current()->right));
+    ASSERT_TRUE(window.session().Predict().Asking())
+        << "the step's question, with predict mode off";
+    QTest::keyClick(
+        &window,
+        Qt::Key_1 + static_cast<int>(window.session().Predict().Questions().Current()->right));
     for (int i = 0; i < 100 && window.demo().Bridge1[0].PortATable()[0] != 1; ++i) Tick(window);
     EXPECT_EQ(Child<QLabel>(window, QStringLiteral("lblLesson")).text(),
               QStringLiteral("Learning and filtering: Step 2 of 6"));

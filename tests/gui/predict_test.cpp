@@ -166,9 +166,9 @@ TEST(PredictWindow, StopBeforeAFramesArrivalPausesWithTheReasonOnce) {
     for (int i = 0; i < 200 && window.ticking(); ++i) Tick(window);
     ASSERT_FALSE(window.ticking());
     EXPECT_EQ(arrived(), 0);
-    const LogLine& why = *std::find_if(
-        window.session().Log().Lines().begin(), window.session().Log().Lines().end(),
-        [](const LogLine& line) { return line.kind == DecisionKind::StoppedBefore; });
+    const LogLine& why =
+        *std::find_if(window.session().Log().Lines().begin(), window.session().Log().Lines().end(),
+                      [](const LogLine& line) { return line.kind == DecisionKind::StoppedBefore; });
     EXPECT_EQ(why.sentence, "Stopped before: The frame C:A reaches station C: C turns red.");
     window.Perform(Act(ActionKind::PauseResume));
     Tick(window);

@@ -208,8 +208,8 @@ void LessonPanel::ShowLog(const LessonLog& log, const std::optional<FollowedElem
     cuts_ = log.Cuts();
     followed_ = followed;
     if (!isVisible()) {
-        viewStale_ = viewStale_ || afresh || (!log.Lines().empty() &&
-                                               log.Lines().back().serial != lastSerial_);
+        viewStale_ = viewStale_ || afresh ||
+                     (!log.Lines().empty() && log.Lines().back().serial != lastSerial_);
         return;
     }
     if (afresh || viewStale_) {
@@ -221,8 +221,9 @@ void LessonPanel::ShowLog(const LessonLog& log, const std::optional<FollowedElem
 
 void LessonPanel::AddLines() {
     const std::deque<LogLine>& lines = log_->Lines();
-    const auto first = std::find_if(lines.begin(), lines.end(),
-                                    [this](const LogLine& line) { return line.serial > lastSerial_; });
+    const auto first = std::find_if(lines.begin(), lines.end(), [this](const LogLine& line) {
+        return line.serial > lastSerial_;
+    });
     if (first == lines.end()) return;
     lastSerial_ = lines.back().serial;
     const std::vector<LogLine> added(first, lines.end());

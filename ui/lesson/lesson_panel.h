@@ -59,8 +59,8 @@ public:
 
     // The panel's controls hand what the user does to `act`; Copy reads the
     // questions answered from `session`.
-    LessonPanel(QWidget& window, const Zoom& zoom, ActionSink act,
-                const session::Session& session, LessonBoxCalls lessons);
+    LessonPanel(QWidget& window, const Zoom& zoom, ActionSink act, const session::Session& session,
+                LessonBoxCalls lessons);
 
     void ShowNow(const NowFacts& now);
     // The elements to follow besides all of them, and the one followed.

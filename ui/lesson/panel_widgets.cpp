@@ -35,8 +35,8 @@ QLabel* WrappedLabel(QWidget& parent, const char* name) {
     return label;
 }
 
-QPushButton* PanelButton(QWidget& panel, const Zoom& zoom, const char* name,
-                         const QString& caption, float left, float top) {
+QPushButton* PanelButton(QWidget& panel, const Zoom& zoom, const char* name, const QString& caption,
+                         float left, float top) {
     auto* button = new QPushButton(caption, &panel);
     button->setObjectName(QLatin1String(name));
     button->setContextMenuPolicy(Qt::PreventContextMenu);

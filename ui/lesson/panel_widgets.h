@@ -27,7 +27,7 @@ QLabel* PanelLabel(QWidget& panel, const Zoom& zoom, const char* name, float lef
 QLabel* WrappedLabel(QWidget& parent, const char* name);
 
 // A button of the panel's one size.
-QPushButton* PanelButton(QWidget& panel, const Zoom& zoom, const char* name,
-                         const QString& caption, float left, float top);
+QPushButton* PanelButton(QWidget& panel, const Zoom& zoom, const char* name, const QString& caption,
+                         float left, float top);
 
 }  // namespace bridging::ui

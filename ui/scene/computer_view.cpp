@@ -56,7 +56,8 @@ void ComputerView::refresh(const Computer& computer) {
 
 void ComputerView::ShowDestination(const Simulation& now) {
     const Computer& computer = now.Computer1[static_cast<std::size_t>(index_)];
-    const Letter letter{now.iSelectedStation() == index_ + 1, computer.Number() == Computer::Marked};
+    const Letter letter{now.iSelectedStation() == index_ + 1,
+                        computer.Number() == Computer::Marked};
     // A click toggles the check itself before the core has its say.
     if (command1_->isChecked() != letter.destination) {
         const QSignalBlocker quiet(command1_);

@@ -33,8 +33,7 @@ int SignOf(double value) { return (value > 0) - (value < 0); }
 
 }  // namespace
 
-TokenView::TokenView(int index, const Zoom& zoom, QWidget* parent)
-    : QWidget(parent), zoom_(zoom) {
+TokenView::TokenView(int index, const Zoom& zoom, QWidget* parent) : QWidget(parent), zoom_(zoom) {
     setObjectName(QStringLiteral("Packet1_%1").arg(index));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);

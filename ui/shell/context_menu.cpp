@@ -6,6 +6,7 @@
 
 #include <QMenu>
 #include <array>
+#include <cmath>
 
 #include "driver/demo.h"
 #include "ui/scene/face_qt.h"
@@ -55,6 +56,13 @@ bool StartsGroup(const Action& action) {
 }
 
 }  // namespace
+
+MenuState MenuStateOf(const session::Session& session, double zoomFactor) {
+    const Simulation& now = session.State();
+    return {session.SpeedShown(), static_cast<int>(std::lround(zoomFactor * 100)),
+            now.chkLearn().value != 0, now.chkForward().value != 0,
+            session.Predict().Questions().On()};
+}
 
 QString SpeedName(int speed) {
     if (speed < 0 || speed >= static_cast<int>(SpeedNames.size())) return {};

@@ -10,6 +10,7 @@
 #include <QString>
 #include <functional>
 
+#include "session/session.h"
 #include "ui/shell/action_sink.h"
 #include "ui/shell/keys.h"
 
@@ -26,6 +27,9 @@ struct MenuState {
     bool forwarding = false;
     bool predict = false;
 };
+
+// What the menu shows checked for the session as it stands at a zoom factor.
+MenuState MenuStateOf(const session::Session& session, double zoomFactor);
 
 // "1× (normal)": a speed as the menu and the lesson panel name it.
 QString SpeedName(int speed);

@@ -84,6 +84,15 @@ std::optional<std::size_t> AnswerForKey(int key, Qt::KeyboardModifiers modifiers
     return static_cast<std::size_t>(key - Qt::Key_1);
 }
 
+std::optional<Action> ActionForKeyNow(int key, Qt::KeyboardModifiers modifiers, bool inLesson,
+                                      bool asking) {
+    if (inLesson && key == Qt::Key_Escape && modifiers == Qt::NoModifier)
+        return Act(ActionKind::LeaveLesson);
+    const std::optional<std::size_t> answer = AnswerForKey(key, modifiers);
+    if (answer && asking) return Act(ActionKind::Answer, static_cast<int>(*answer));
+    return std::nullopt;
+}
+
 bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers) {
     modifiers = Significant(key, modifiers);
     return (key == Qt::Key_Menu && modifiers == Qt::NoModifier) ||

@@ -44,6 +44,11 @@ bool IsActivateKey(int key, Qt::KeyboardModifiers modifiers);
 // the index of the answer.
 std::optional<std::size_t> AnswerForKey(int key, Qt::KeyboardModifiers modifiers);
 
+// The keys that mean something only now, wherever the focus is: Escape leaves
+// a lesson, and keys 1 to 4 answer while a question waits.
+std::optional<Action> ActionForKeyNow(int key, Qt::KeyboardModifiers modifiers, bool inLesson,
+                                      bool asking);
+
 // Shift+F10 and the Menu key open the context menu at the focused control.
 bool IsMenuKey(int key, Qt::KeyboardModifiers modifiers);
 

@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -30,7 +29,10 @@
 
 namespace bridging::ui {
 
-MainWindow::MainWindow() : session_(random_) {
+MainWindow::MainWindow()
+    : session_(random_), messages_(*this, session_, timer_, [this](session::Outcome outcome) {
+          Show(std::move(outcome));
+      }) {
     InstallAccessibility();
     setObjectName(QStringLiteral("Demo"));
     // paintEvent covers the whole window with the background and the network.
@@ -44,12 +46,8 @@ MainWindow::MainWindow() : session_(random_) {
     network_ = std::make_unique<NetworkView>(session_.State(), zoom_, *this);
     ConnectNetworkClicks(*this, *network_, act);
     widgets_ = std::make_unique<ActionWidgets>(*controls_, *network_);
-    const LessonBoxCalls lessonCalls{
-        [this] {
-            QApplication::clipboard()->setText(
-                QtText(session_.Lesson().Summary(presenter_->LessonSeconds())));
-        },
-        [this] { presenter_->ShowLessonState(); }};
+    const LessonBoxCalls lessonCalls{[this] { presenter_->CopyLessonSummary(); },
+                                     [this] { presenter_->ShowLessonState(); }};
     panel_ = new LessonPanel(*this, zoom_, act, session_, lessonCalls);
     feed_ = std::make_unique<LessonFeed>(*this, *panel_);
     // The control column in its design order, then the network's buttons and
@@ -59,8 +57,6 @@ MainWindow::MainWindow() : session_(random_) {
     for (QWidget* control : panel_->FocusChain()) chain.push_back(control);
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
-    watchAgain_.setSingleShot(true);
-    connect(&watchAgain_, &QTimer::timeout, this, [this] { Show(session_.PlayWatched()); });
 
     // Buttons and boxes have no menu of their own to offer, and a right click
     // on them must not open the window's.
@@ -70,10 +66,14 @@ MainWindow::MainWindow() : session_(random_) {
     lessonMarks_ = std::make_unique<LessonMarks>(*this, zoom_);
     connect(qApp, &QApplication::focusChanged, focusMark_, &FocusMark::Follow);
     qApp->installEventFilter(this);
-    presenter_ = std::make_unique<Presenter>(WindowParts{
-        session_, *controls_, *network_, *panel_, *feed_, *focusMark_, *lessonMarks_, timer_,
-        *widgets_, [this] { if (!panel_->isVisibleTo(this)) ToggleLessonPanel(); },
-        [this](const Action& action) { ChangeView(action); }});
+    presenter_ = std::make_unique<Presenter>(
+        WindowParts{session_, *controls_, *network_, *panel_, *feed_, *focusMark_, *lessonMarks_,
+                    timer_, *widgets_,
+                    [this] {
+                        if (!panel_->isVisibleTo(this)) ToggleLessonPanel();
+                    },
+                    [this](const Action& action) { ChangeView(action); },
+                    [this] { Show(session_.PlayWatched()); }});
     Show(session_.StartUp());
 }
 
@@ -94,29 +94,9 @@ void MainWindow::Perform(const Action& action) { Show(session_.Apply(action)); }
 void MainWindow::onTick() { Show(session_.Tick()); }
 
 // A dispatcher's message comes first: what the tick or action brought about
-// waits until it is closed, and the window still shows the moment before.
+// waits until it is closed.
 void MainWindow::Show(session::Outcome outcome) {
-    if (session_.MessageOpen()) {
-        const bool opening = waiting_.empty();
-        waiting_.push_back(std::move(outcome));
-        if (opening) OpenMessage();
-        return;
-    }
-    presenter_->Show(outcome);
-    if (outcome.watchAgainAfterMs) watchAgain_.start(*outcome.watchAgainAfterMs);
-}
-
-void MainWindow::OpenMessage() {
-    const DispatcherMessage* message = session_.Message();
-    if (message == nullptr) return;
-    timer_.Follow(false, session_.IntervalMs(), true);
-    OpenMessageBox(*this, message->kind, [this] { MessageClosed(); });
-}
-
-void MainWindow::MessageClosed() {
-    session_.Apply(Act(ActionKind::CloseMessage));
-    if (session_.MessageOpen()) return OpenMessage();
-    for (session::Outcome& outcome : std::exchange(waiting_, {})) Show(std::move(outcome));
+    if (!messages_.Hold(outcome)) presenter_->Show(outcome);
 }
 
 void MainWindow::ChangeView(const Action& action) {
@@ -181,11 +161,8 @@ void MainWindow::ToggleFit() {
 }
 
 void MainWindow::OpenMenu(QPoint globalPos) {
-    const Simulation& now = session_.State();
-    const MenuState state{session_.SpeedShown(), static_cast<int>(std::lround(zoom_.Factor() * 100)),
-                          now.chkLearn().value != 0, now.chkForward().value != 0,
-                          session_.Predict().Questions().On()};
-    OpenContextMenu(*this, globalPos, state, [this](const Action& action) { Perform(action); });
+    OpenContextMenu(*this, globalPos, MenuStateOf(session_, zoom_.Factor()),
+                    [this](const Action& action) { Perform(action); });
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->globalPos()); }
@@ -207,18 +184,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::KeyPress) focusMark_->SetKeyboardInUse(true);
     auto& key = static_cast<QKeyEvent&>(*event);
-    // Escape leaves a lesson, keeping the network as it stands.
-    if (session_.LessonsOpen() && key.key() == Qt::Key_Escape &&
-        key.modifiers() == Qt::NoModifier) {
+    if (const std::optional<Action> now = ActionForKeyNow(
+            key.key(), key.modifiers(), session_.LessonsOpen(), session_.Predict().Asking())) {
         key.accept();
-        if (type == QEvent::KeyPress) Perform(Act(ActionKind::LeaveLesson));
-        return true;
-    }
-    // The answers' keys wherever the focus is, and only while a question waits.
-    if (const std::optional<std::size_t> answer = AnswerForKey(key.key(), key.modifiers());
-        answer && session_.Predict().Asking()) {
-        key.accept();
-        if (type == QEvent::KeyPress) Perform(Act(ActionKind::Answer, static_cast<int>(*answer)));
+        if (type == QEvent::KeyPress) Perform(*now);
         return true;
     }
     return RouteKey(

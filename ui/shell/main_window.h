@@ -70,9 +70,6 @@ protected:
 
 private:
     void Show(session::Outcome outcome);
-    // The dispatcher's message waiting, over the picture of the moment before.
-    void OpenMessage();
-    void MessageClosed();
     void ChangeView(const Action& action);
     void ToggleFit();
     // The client area: the drawing, and the lesson panel beside it when shown.
@@ -84,10 +81,7 @@ private:
     session::Session session_;
     Zoom zoom_;
     QtTickTimer timer_;
-    // Watch again plays the question's tick one tick's time after showing its moment.
-    QTimer watchAgain_;
-    // Outcomes held back while a dispatcher message is open.
-    std::vector<session::Outcome> waiting_;
+    MessageBoxes messages_;
 
     std::unique_ptr<ControlColumn> controls_;
     std::unique_ptr<NetworkView> network_;

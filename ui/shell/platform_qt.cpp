@@ -33,17 +33,34 @@ void QtTickTimer::Follow(bool running, int intervalMs, bool idle) {
     }
 }
 
-void OpenMessageBox(QWidget& window, MessageKind kind, std::function<void()> closed) {
+bool MessageBoxes::Hold(session::Outcome& outcome) {
+    if (!session_.MessageOpen()) return false;
+    waiting_.push_back(std::move(outcome));
+    if (waiting_.size() == 1) Open();
+    return true;
+}
+
+void MessageBoxes::Open() {
+    const DispatcherMessage* message = session_.Message();
+    if (message == nullptr) return;
+    timer_.Follow(false, session_.IntervalMs(), true);
     // Named explicitly: Qt leaves an empty title empty on some platforms.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                                QtText(std::string(MessageText(kind))), QMessageBox::Ok, &window);
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, QCoreApplication::applicationName(),
+                        QtText(std::string(MessageText(message->kind))), QMessageBox::Ok, &window_);
     box->setObjectName(QStringLiteral("DispatcherMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     // A dialog does not take its parent's font by itself.
-    box->setFont(window.font());
+    box->setFont(window_.font());
     box->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(box, &QDialog::finished, &window, [closed = std::move(closed)] { closed(); });
+    QObject::connect(box, &QDialog::finished, &window_, [this] { Closed(); });
     box->show();
+}
+
+void MessageBoxes::Closed() {
+    session_.Apply(Act(ActionKind::CloseMessage));
+    if (session_.MessageOpen()) return Open();
+    for (session::Outcome& outcome : std::exchange(waiting_, {})) show_(std::move(outcome));
 }
 
 }  // namespace bridging::ui

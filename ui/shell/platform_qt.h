@@ -8,7 +8,9 @@
 #include <QTimer>
 #include <functional>
 
-#include "driver/demo.h"
+#include <vector>
+
+#include "session/session.h"
 
 class QWidget;
 
@@ -29,10 +31,30 @@ private:
     QTimer timer_;
 };
 
-// Opens a box with the message and an OK button only, in the window's font
-// and with the application's name as title, modal for the whole program but
-// without an event loop of its own: it returns at once, and `closed` runs when
-// the box has been answered.
-void OpenMessageBox(QWidget& window, MessageKind kind, std::function<void()> closed);
+// The dispatcher's messages as boxes with the message and an OK button only, in
+// the window's font and with the application's name as title, modal for the
+// whole program but without an event loop of their own. While one is open the
+// window still shows the moment before, and what the session brought about
+// meanwhile waits; each box answered is OK for the session, and once the last
+// is closed the outcomes that waited are shown.
+class MessageBoxes {
+public:
+    MessageBoxes(QWidget& window, session::Session& session, QtTickTimer& timer,
+                 std::function<void(session::Outcome)> show)
+        : window_(window), session_(session), timer_(timer), show_(std::move(show)) {}
+
+    // True when the outcome waits for a message to be closed.
+    bool Hold(session::Outcome& outcome);
+
+private:
+    void Open();
+    void Closed();
+
+    QWidget& window_;
+    session::Session& session_;
+    QtTickTimer& timer_;
+    std::function<void(session::Outcome)> show_;
+    std::vector<session::Outcome> waiting_;
+};
 
 }  // namespace bridging::ui

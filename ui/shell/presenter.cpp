@@ -5,6 +5,8 @@
 // date from the session afterwards.
 #include "ui/shell/presenter.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QPointer>
 
@@ -30,6 +32,15 @@ const QString AskedSuffix =
 
 }  // namespace
 
+Presenter::Presenter(WindowParts parts) : parts_(std::move(parts)) {
+    watchAgain_.setSingleShot(true);
+    QObject::connect(&watchAgain_, &QTimer::timeout, &parts_.panel, parts_.playWatched);
+}
+
+void Presenter::CopyLessonSummary() const {
+    QApplication::clipboard()->setText(QtText(parts_.session.Lesson().Summary(LessonSeconds())));
+}
+
 void Presenter::Show(const session::Outcome& outcome) {
     const session::Session& session = parts_.session;
     for (const session::Report& report : outcome.reports) ShowReport(report);
@@ -43,6 +54,7 @@ void Presenter::Show(const session::Outcome& outcome) {
     if (afterUserAction && parts_.panel.isVisible())
         parts_.panel.ShowPredict(FactsOf(session.Predict()));
     if (outcome.lessonChanged) ShowLessonState();
+    if (outcome.watchAgainAfterMs) watchAgain_.start(*outcome.watchAgainAfterMs);
 }
 
 void Presenter::ShowReport(const session::Report& report) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <functional>
 #include <vector>
 
@@ -36,14 +37,16 @@ struct WindowParts {
     LessonMarks& lessonMarks;
     QtTickTimer& timer;
     const ActionWidgets& widgets;
-    // What only the window itself can do: show the panel, change its view.
+    // What only the window itself can do: show the panel, change its view,
+    // and show what the watched tick brings.
     std::function<void()> showPanel;
     std::function<void(const Action&)> changeView;
+    std::function<void()> playWatched;
 };
 
 class Presenter {
 public:
-    explicit Presenter(WindowParts parts) : parts_(std::move(parts)) {}
+    explicit Presenter(WindowParts parts);
 
     void Show(const session::Outcome& outcome);
     // The network, the focus mark and the timer, after a tick or a change of view.
@@ -51,7 +54,11 @@ public:
     // The lessons' box and the outline on the controls a step asks for.
     void ShowLessonState();
     // The time since the lesson under way began.
-    long LessonSeconds() const { return lessonClock_.isValid() ? lessonClock_.elapsed() / 1000 : 0; }
+    long LessonSeconds() const {
+        return lessonClock_.isValid() ? lessonClock_.elapsed() / 1000 : 0;
+    }
+    // The lesson's summary, for a worksheet.
+    void CopyLessonSummary() const;
 
 private:
     void ShowReport(const session::Report& report);
@@ -59,6 +66,8 @@ private:
 
     WindowParts parts_;
     QElapsedTimer lessonClock_;
+    // Watch again plays the question's tick one tick's time after showing its moment.
+    QTimer watchAgain_;
 };
 
 }  // namespace bridging::ui
