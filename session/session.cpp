@@ -242,15 +242,13 @@ bool Session::RunInTime(const Action& action) {
 // shown bridge wearing the number has now.
 bool Session::RunOnCore(const Action& action) {
     std::optional<Raised> raised = demo_.Perform(lessons::Resolved(State(), action), random_);
-    if (raised) Take(std::move(*raised));
+    if (raised) Take(*raised);
     return raised.has_value();
 }
 
-void Session::Take(Raised raised) {
-    for (DispatcherMessage& message : raised.messages) {
-        messages_.push_back(message);
-        out_->messages.push_back(std::move(message));
-    }
+void Session::Take(const Raised& raised) {
+    messages_.insert(messages_.end(), raised.messages.begin(), raised.messages.end());
+    out_->messages.insert(out_->messages.end(), raised.messages.begin(), raised.messages.end());
 }
 
 void Session::StartNewFutureIfBack() {

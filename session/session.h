@@ -70,7 +70,7 @@ private:
     void Command(const Action& action);
     bool RunInTime(const Action& action);
     bool RunOnCore(const Action& action);
-    void Take(Raised raised);
+    void Take(const Raised& raised);
     void StartNewFutureIfBack();
     void ShowMoveInTime();
     void GoTo(history::Moment moment);
