@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <algorithm>
 
 #include "explain/names.h"
 #include "ui/lesson/lesson_panel.h"
@@ -51,10 +52,15 @@ void LessonFeed::Show(const Simulation& demo, const std::vector<LogLine>& lines,
     if (afterUserAction) {
         Describe(demo, described_);
     } else {
+        // A storm writes many lines about few elements: each is described once.
+        std::vector<std::pair<ElementKind, int>> elements;
         for (const LogLine& line : lines) {
-            if (line.element != ElementKind::Window)
-                Describe(demo, described_, std::pair(line.element, line.index));
+            const std::pair element(line.element, line.index);
+            if (line.element != ElementKind::Window &&
+                std::find(elements.begin(), elements.end(), element) == elements.end())
+                elements.push_back(element);
         }
+        for (const auto& element : elements) Describe(demo, described_, element);
     }
     if (panel_.isVisible()) {
         panel_.ShowNow(NowOf(demo, running));

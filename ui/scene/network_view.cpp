@@ -38,8 +38,8 @@ std::vector<QWidget*> NetworkView::FocusChain() const {
     return chain;
 }
 
-void NetworkView::Refresh(const Simulation& now) {
-    ShowNetwork(now);
+void NetworkView::Refresh(const Simulation& now, bool lines) {
+    if (lines) ShowNetwork(now);
     for (std::size_t k = 0; k < bridges_.size(); ++k) bridges_[k]->refresh(now.Bridge1[k]);
     for (std::size_t k = 0; k < computers_.size(); ++k) {
         computers_[k]->refresh(now.Computer1[k]);
@@ -70,12 +70,19 @@ void NetworkView::DrawImage() {
     PaintNetwork(painter, zoom_, painted_);
 }
 
-void NetworkView::Paint() {
+// Only the damaged rectangles are copied: a copy of the whole picture, even
+// clipped, is work for every pixel of it, spread over threads.
+void NetworkView::Paint(const QRegion& damaged) {
     if (image_.isNull() || image_.deviceIndependentSize() != QSizeF(window_.size()) ||
         image_.devicePixelRatio() != window_.devicePixelRatioF())
         DrawImage();
     QPainter painter(&window_);
-    painter.drawPixmap(0, 0, image_);
+    const qreal ratio = image_.devicePixelRatio();
+    for (const QRect& rect : damaged) {
+        const QRectF source(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                            rect.height() * ratio);
+        painter.drawPixmap(QRectF(rect), image_, source);
+    }
 }
 
 }  // namespace bridging::ui

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRegion>
 #include <array>
 #include <memory>
 #include <vector>
@@ -33,13 +34,15 @@ public:
     NetworkView(const NetworkView&) = delete;
     NetworkView& operator=(const NetworkView&) = delete;
 
-    // Network, stations, bridges and frames: all that a tick can change.
-    void Refresh(const Simulation& now);
+    // Stations, bridges and frames: all that a tick can change; and the
+    // segments and link lines too when `lines` says they may have changed,
+    // which only a user's action does.
+    void Refresh(const Simulation& now, bool lines = true);
     // The next refresh sets every face anew, as after a zoom change.
     void ForgetShown();
-    // Paints the window's background with the network on it; from the
-    // window's paint event, whose painter is clipped to the damaged region.
-    void Paint();
+    // Paints the window's background with the network on it, where the
+    // window's paint event says it is damaged.
+    void Paint(const QRegion& damaged);
     // The picture is drawn again at the next paint, as after a palette change.
     void ForgetImage() { image_ = QPixmap(); }
 

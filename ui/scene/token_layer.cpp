@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "explain/accessible.h"
 #include "ui/scene/face_qt.h"
@@ -66,6 +67,7 @@ void TokenView::refresh(const Packet& token) {
             label_.setText(QtText(now.text));
             label_.prepare(QTransform(), font());
             labelWidth_ = label_.size().width();
+            pictures_.clear();
         }
         shown_ = std::move(now);
         update();
@@ -91,12 +93,42 @@ void TokenView::ShowMeaning(const Packet& token) {
 // A new zoom brings a new font: forgetting the face lays the label out again
 // and redraws it at the next refresh.
 void TokenView::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) shown_ = Face{};
+    if (event->type() == QEvent::FontChange) {
+        shown_ = Face{};
+        pictures_.clear();
+    }
     QWidget::changeEvent(event);
 }
 
 void TokenView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.drawPixmap(0, 0, Picture());
+}
+
+const QPixmap& TokenView::Picture() {
+    const qreal ratio = devicePixelRatioF();
+    const auto same = [&](const std::pair<Face, QPixmap>& kept) {
+        return kept.first == shown_ && kept.second.deviceIndependentSize() == QSizeF(size()) &&
+               kept.second.devicePixelRatio() == ratio;
+    };
+    auto kept = std::find_if(pictures_.begin(), pictures_.end(), same);
+    if (kept == pictures_.end()) {
+        constexpr std::size_t Kept = 4;
+        if (pictures_.size() >= Kept) pictures_.pop_back();
+        QPixmap picture(size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        {
+            QPainter painter(&picture);
+            painter.setFont(font());
+            PaintFace(painter);
+        }
+        pictures_.emplace(pictures_.begin(), shown_, std::move(picture));
+        kept = pictures_.begin();
+    }
+    return kept->second;
+}
+
+void TokenView::PaintFace(QPainter& painter) const {
     painter.fillRect(rect(), QtColour(AreaGrey));
     if (!shown_.visible) return;
     PaintBox(painter, zoom_, shown_.body, QtColour(shown_.fill), QtColour(shown_.border),

@@ -7,10 +7,13 @@
 // one repaints only the strip of the window that it uncovers.
 #pragma once
 
+#include <QPixmap>
 #include <QStaticText>
 #include <QWidget>
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "driver/demo.h"
 #include "stations/packet.h"
@@ -54,6 +57,11 @@ private:
     };
     void ShowVisible(bool visible);
     void ShowMeaning(const Packet& token);
+    void PaintFace(QPainter& painter) const;
+    // The face as a picture, drawn once and then copied at every paint while
+    // the token moves: where a token stands between two pixels shifts its
+    // body by one pixel, so a few pictures are kept, the latest first.
+    const QPixmap& Picture();
 
     const Zoom& zoom_;
     Face shown_;
@@ -61,6 +69,7 @@ private:
     // Laid out once for each new text, not on every paint.
     QStaticText label_;
     qreal labelWidth_ = 0;
+    std::vector<std::pair<Face, QPixmap>> pictures_;
 };
 
 class TokenLayer {

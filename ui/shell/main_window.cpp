@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QScreen>
 #include <cmath>
 
@@ -195,7 +196,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         [this](QPoint globalPos) { OpenMenu(globalPos); });
 }
 
-void MainWindow::paintEvent(QPaintEvent*) { network_->Paint(); }
+void MainWindow::paintEvent(QPaintEvent* event) { network_->Paint(event->region()); }
 
 void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange && network_) network_->ForgetImage();

@@ -46,7 +46,7 @@ void Presenter::Show(const session::Outcome& outcome) {
     for (const session::Report& report : outcome.reports) ShowReport(report);
     const bool afterUserAction = outcome.AfterUserAction();
     if (afterUserAction) parts_.controls.Show(session.State());
-    ShowElements();
+    ShowElements(afterUserAction);
     parts_.panel.ShowLog(session.Log(), session.Followed());
     parts_.panel.ShowTime(session.Time());
     // Predict mode and the lesson's box change only after a user action or
@@ -74,9 +74,9 @@ void Presenter::ShowReport(const session::Report& report) {
     }
 }
 
-void Presenter::ShowElements() {
+void Presenter::ShowElements(bool lines) {
     const session::Session& session = parts_.session;
-    parts_.network.Refresh(session.State());
+    parts_.network.Refresh(session.State(), lines);
     parts_.focusMark.Follow();
     parts_.timer.Follow(session.Ticking(), session.IntervalMs(), session.Idle());
 }

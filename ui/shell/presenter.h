@@ -49,8 +49,9 @@ public:
     explicit Presenter(WindowParts parts);
 
     void Show(const session::Outcome& outcome);
-    // The network, the focus mark and the timer, after a tick or a change of view.
-    void ShowElements();
+    // The network, the focus mark and the timer, after a tick (which moves no
+    // segment or link line) or a change of view.
+    void ShowElements(bool lines = true);
     // The lessons' box and the outline on the controls a step asks for.
     void ShowLessonState();
     // The time since the lesson under way began.

@@ -56,6 +56,12 @@ std::string StationPartTip(const Simulation& demo, int index, const QString& par
     return {};
 }
 
+std::string PartTipOf(const Simulation& demo, const PartName& name) {
+    if (name.element == ElementKind::Bridge)
+        return BridgePartTip(demo.Bridge1[static_cast<std::size_t>(name.index)], name.part);
+    return StationPartTip(demo, name.index, name.part);
+}
+
 double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
     const QPointF ab = b - a;
     const double length2 = QPointF::dotProduct(ab, ab);
@@ -93,7 +99,8 @@ std::vector<DescribedPart> DescribedParts(QWidget& window) {
     std::vector<DescribedPart> parts;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         const std::optional<PartName> name = ParseName(widget->objectName());
-        if (name && !name->part.isEmpty()) parts.push_back({widget, name->element, name->index});
+        if (name && !name->part.isEmpty())
+            parts.push_back({widget, name->element, name->index, name->part});
     }
     return parts;
 }
@@ -101,16 +108,14 @@ std::vector<DescribedPart> DescribedParts(QWidget& window) {
 std::string PartTip(const Simulation& demo, const QString& objectName) {
     const std::optional<PartName> name = ParseName(objectName);
     if (!name) return {};
-    if (name->element == ElementKind::Bridge)
-        return BridgePartTip(demo.Bridge1[static_cast<std::size_t>(name->index)], name->part);
-    return StationPartTip(demo, name->index, name->part);
+    return PartTipOf(demo, *name);
 }
 
 void Describe(const Simulation& demo, const std::vector<DescribedPart>& parts,
               std::optional<std::pair<ElementKind, int>> element) {
     for (const DescribedPart& part : parts) {
         if (element && (element->first != part.element || element->second != part.index)) continue;
-        const QString text = QtText(PartTip(demo, part.widget->objectName()));
+        const QString text = QtText(PartTipOf(demo, {part.element, part.index, part.part}));
         if (part.widget->accessibleDescription() != text)
             part.widget->setAccessibleDescription(text);
     }

@@ -24,6 +24,7 @@ struct DescribedPart {
     QWidget* widget = nullptr;
     ElementKind element = ElementKind::Window;
     int index = -1;
+    QString part;  // the part of the element, as the widget's name ends
 };
 
 // The parts of the bridges and stations among `window`'s widgets.
