@@ -144,6 +144,34 @@ Plan RandomPlan(std::mt19937& random, int attempts) {
     return plan;
 }
 
+Plan Renumbered(std::mt19937& random, Plan plan) {
+    std::vector<int> numbers(l::HighestBridgeNumber);
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::shuffle(numbers.begin(), numbers.end(), random);
+    std::vector<bool> done(plan.bridges.size(), false);
+    // A number still held by another bridge is free after that one's turn.
+    for (int pass = 0; pass < MaxElements; ++pass) {
+        for (std::size_t k = 0; k < plan.bridges.size(); ++k) {
+            if (done[k]) continue;
+            const int cost = Uniform(random, 1, 8);
+            Outcome outcome = Apply(plan, SetBridge{static_cast<int>(k), numbers[k], cost, cost});
+            if (Plan* next = std::get_if<Plan>(&outcome)) {
+                plan = std::move(*next);
+                done[k] = true;
+            }
+        }
+    }
+    return plan;
+}
+
+int Loops(const Plan& plan) {
+    std::vector<int> groups = SegmentGroups(plan);
+    std::sort(groups.begin(), groups.end());
+    const auto distinct = std::unique(groups.begin(), groups.end()) - groups.begin();
+    return static_cast<int>(plan.bridges.size()) - static_cast<int>(plan.segments.size()) +
+           static_cast<int>(distinct);
+}
+
 std::vector<FloodFault> Flood(const Plan& plan, bool allPairs) {
     const Simulation ready = Ready(plan);
     const std::vector<int> groups = SegmentGroups(plan);

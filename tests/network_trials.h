@@ -27,6 +27,14 @@ Plan RandomPlan(std::mt19937& random, int attempts);
 // roll asks for something the plan has none of.
 std::optional<Edit> RandomEdit(std::mt19937& random, const Plan& plan);
 
+// The plan's bridges given different numbers from 1 to 9 in a random order
+// and random costs from 1 to 8, equal on both ports, as Renumber gives them;
+// through the editor's SetBridge, so each change keeps the rules.
+Plan Renumbered(std::mt19937& random, Plan plan);
+
+// Independent loops the bridges close: bridges - segments + groups of segments.
+int Loops(const Plan& plan);
+
 // What went wrong when a station sent a frame to another, with learning and
 // forwarding on and fresh tables.
 struct FloodFault {

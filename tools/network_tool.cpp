@@ -9,6 +9,7 @@
 //   network-tool trees [COUNT] [SEED]   runs the spanning-tree exchange on COUNT
 //                                       random networks with loops; prints how
 //                                       often a tree forms and a few where none does
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -76,10 +77,17 @@ int Trees(long count, unsigned seed) {
     long ranOut = 0;
     long rounds = 0;
     int shown = 0;
+    std::array<long, MaxElements + 1> byLoops{};
+    std::array<long, MaxElements + 1> treesByLoops{};
     for (long n = 0; n < count; ++n) {
-        const Plan plan = RandomWith(random, true);
+        // Every other network renumbered and recosted at random, as Renumber does.
+        Plan plan = RandomWith(random, true);
+        if (n % 2 == 1) plan = trials::Renumbered(random, plan);
+        const auto loops = static_cast<std::size_t>(trials::Loops(plan));
+        ++byLoops[loops];
         const trials::TreeOutcome outcome = trials::SettleSpanningTree(plan, random, RoundLimit);
         trees += outcome.tree ? 1 : 0;
+        treesByLoops[loops] += outcome.tree ? 1 : 0;
         settled += outcome.settled ? 1 : 0;
         ranOut += outcome.poolRanOut ? 1 : 0;
         rounds += outcome.rounds;
@@ -93,6 +101,11 @@ int Trees(long count, unsigned seed) {
                         outcome.settled ? "yes" : "no", outcome.rounds, forwarding.c_str(),
                         NetworkText(plan).c_str());
         }
+    }
+    for (std::size_t loops = 1; loops < byLoops.size(); ++loops) {
+        if (byLoops[loops] > 0)
+            std::printf("%zu independent loop(s): %ld networks, %ld trees\n", loops, byLoops[loops],
+                        treesByLoops[loops]);
     }
     std::printf(
         "networks with loops: %ld, settled within %d rounds: %ld, mean rounds: %.2f, "
