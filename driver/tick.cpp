@@ -15,9 +15,6 @@ namespace {
 
 namespace g = geometry;
 
-// Only segments 0 to 3 have ends to test; no scenario shows 4 and 5.
-constexpr int SegmentsWithEnds = 4;
-
 bool IsHorizontal(const Packet& token) { return token.XOffset() != 0; }
 bool IsVertical(const Packet& token) { return token.YOffset() != 0; }
 
@@ -91,7 +88,8 @@ void Demo::MoveAndTestTokens() {
 // The only way a horizontal token ends, apart from Kill.
 void Demo::TestSegmentEnds(Packet& token) {
     const Placement& p = token.place;
-    for (int k = 0; k < SegmentsWithEnds; ++k) {
+    // Every shown segment, 4 and 5 included: a network laid out from a plan may show them.
+    for (int k = 0; k < LineCount; ++k) {
         const LineFace& segment = sim_.lneNetA[k];
         if (!segment.Visible) continue;
         const bool onSegment = std::abs(p.Top - (segment.Y1 - g::AboveLine)) < g::OnSegmentHeight &&

@@ -13,7 +13,7 @@ BRIDGING_EXTRA_PACKAGES="clang libclang-rt-14-dev" scripts/install-deps.sh
 
 seconds=${FUZZ_SECONDS:-60}
 build=build/fuzz
-targets=(value_fuzz port_table_fuzz session_fuzz)
+targets=(value_fuzz port_table_fuzz session_fuzz network_file_fuzz)
 
 CXX=clang++ cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRIDGING_FUZZ=ON -DBRIDGING_GUI=OFF -DBRIDGING_BENCH=OFF >/dev/null

@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   qt6-base-dev libgl-dev
   xvfb xauth x11-utils
   fonts-dejavu-core fonts-liberation
