@@ -7,9 +7,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "common/decision.h"
+#include "network/edit.h"
 
 namespace bridging {
 
@@ -62,6 +65,16 @@ enum class ActionKind : std::uint8_t {
     LeaveLesson,
     // OK on the dispatcher's message.
     CloseMessage,
+    // Building a network.
+    ToggleBuild,   // into build mode, or out of it, which builds the network
+    RunNetwork,    // out of build mode: the network built and the frames going
+    StartNetwork,  // build afresh from built-in network `index` (0 to 4), or an empty drawing (5)
+    Select,        // the editor's keys and the panel act on element `target`
+    Edit,          // the plan changed by `edit`
+    Undo,
+    Redo,
+    OpenNetwork,  // the network file `text`
+    SaveNetwork,  // the network, into the file `text`
     // The window's own view, which changes nothing in the simulation.
     TogglePanel,
     ZoomIn,
@@ -77,11 +90,21 @@ struct Action {
     std::uint64_t moment = 0;
     ElementKind element = ElementKind::Window;
     std::string text;
+    network::Element target;
+    std::optional<network::Edit> edit;
     bool operator==(const Action&) const = default;
 };
 
 inline Action Act(ActionKind kind, int index = 0) {
-    return {kind, index, 0, ElementKind::Window, {}};
+    Action action;
+    action.kind = kind;
+    action.index = index;
+    return action;
+}
+inline Action EditAction(network::Edit edit) {
+    Action action = Act(ActionKind::Edit);
+    action.edit = std::move(edit);
+    return action;
 }
 
 // Whether the action only changes how the window shows things.

@@ -167,6 +167,37 @@ void Demo::Combo1_Click() {
     Contain([this] { BuildScenario(); });
 }
 
+Raised Demo::BuildNetwork(const Simulation& laidOut, const std::string& name) {
+    return Run([&] { TakeUpNetwork(laidOut, name); });
+}
+
+Raised Demo::ResetNetwork(const Simulation& laidOut, const std::string& name) {
+    return Run([&] {
+        ReportWindow(DecisionKind::Reset);
+        Kill();
+        TakeUpNetwork(laidOut, name);
+    });
+}
+
+void Demo::TakeUpNetwork(const Simulation& laidOut, const std::string& name) {
+    sim_.Bridge1 = laidOut.Bridge1;
+    sim_.Computer1 = laidOut.Computer1;
+    sim_.lneNetA = laidOut.lneNetA;
+    sim_.Line1 = laidOut.Line1;
+    sim_.shpRT = laidOut.shpRT;
+    sim_.shpLT = laidOut.shpLT;
+    sim_.controls.Combo1.text = FirstCharacters(name, ScenarioTextLimit);
+    sim_.scenario = Simulation::BuiltNetwork;
+    if (Accounting()) {
+        Decision decision;
+        decision.kind = DecisionKind::ScenarioBuilt;
+        decision.text = sim_.controls.Combo1.text;
+        Report(decision);
+    }
+    SetCheckBox(sim_.controls.chkForward, 0, &Demo::chkForward_Click);
+    SetCheckBox(sim_.controls.chkLearn, 0, &Demo::chkLearn_Click);
+}
+
 Raised Demo::btnReset_Click() {
     return Run([this] {
         ReportWindow(DecisionKind::Reset);

@@ -75,6 +75,8 @@ struct Simulation {
     // The window's client area in twips.
     static constexpr float ClientWidth = 14490;
     static constexpr float ClientHeight = 10740;
+    // The scenario number of a network that a teacher built, beyond the list's five.
+    static constexpr std::int16_t BuiltNetwork = 6;
 
     // The network's elements: their placements and visibility are the network.
     std::array<Bridge, BridgeCount> Bridge1;
@@ -193,6 +195,14 @@ public:
     Raised SetCombo1Text(const std::string& text);
     Raised PickCombo1(int listIndex);
 
+    // A network laid out elsewhere (one a teacher built), built as the builder
+    // builds a scenario: its elements' layout taken up, the scenario list's
+    // text showing its name (without running the list's handler), the
+    // scenario number BuiltNetwork, both check boxes cleared.
+    Raised BuildNetwork(const Simulation& laidOut, const std::string& name);
+    // Reset of such a network: Kill, then built again.
+    Raised ResetNetwork(const Simulation& laidOut, const std::string& name);
+
     // Control-panel commands. Renumber is the one user of random numbers.
     Raised btnReset_Click();
     Raised btnPause_Click();
@@ -259,6 +269,7 @@ private:
     }
 
     void BuildScenario();
+    void TakeUpNetwork(const Simulation& laidOut, const std::string& name);
     void Combo1_Change();
     void Combo1_Click();
     void Kill();

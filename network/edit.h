@@ -20,6 +20,7 @@ struct AddSegment {
     int x1 = 0;
     int x2 = 0;
     int y = 0;
+    bool operator==(const AddSegment&) const = default;
 };
 // Moves a segment with its stations; the link lines' ends on it follow it up
 // or down, their bridges stay where they are.
@@ -27,16 +28,19 @@ struct MoveSegment {
     int segment = 0;
     int dx = 0;
     int dy = 0;
+    bool operator==(const MoveSegment&) const = default;
 };
 // New ends; the stations stay where they are.
 struct ResizeSegment {
     int segment = 0;
     int x1 = 0;
     int x2 = 0;
+    bool operator==(const ResizeSegment&) const = default;
 };
 // Takes the segment's stations and bridges with it.
 struct DeleteSegment {
     int segment = 0;
+    bool operator==(const DeleteSegment&) const = default;
 };
 // A bridge joining two segments in either order, its link line at `x`. Its
 // link line starts on the upper segment and ends 60 above the lower one, as
@@ -47,48 +51,58 @@ struct AddBridge {
     int segmentB = 0;
     int x = 0;
     std::optional<int> top;
+    bool operator==(const AddBridge&) const = default;
 };
 struct MoveBridge {
     int bridge = 0;
     int x = 0;
     int top = 0;
+    bool operator==(const MoveBridge&) const = default;
 };
 struct DeleteBridge {
     int bridge = 0;
+    bool operator==(const DeleteBridge&) const = default;
 };
 struct SetBridge {
     int bridge = 0;
     int number = 1;
     int costA = 1;
     int costB = 1;
+    bool operator==(const SetBridge&) const = default;
 };
 // Preset tables in the bridge's text form ("A:B"); empty: none.
 struct SetTables {
     int bridge = 0;
     std::string tableA;
     std::string tableB;
+    bool operator==(const SetTables&) const = default;
 };
 // A station at the usual rise above its segment. Stations are lettered by
 // index: the new one takes the next letter.
 struct AddStation {
     int segment = 0;
     int left = 0;
+    bool operator==(const AddStation&) const = default;
 };
 // To another place, on the same or another segment; it keeps its rise.
 struct MoveStation {
     int station = 0;
     int segment = 0;
     int left = 0;
+    bool operator==(const MoveStation&) const = default;
 };
 // The stations after it move up a letter.
 struct DeleteStation {
     int station = 0;
+    bool operator==(const DeleteStation&) const = default;
 };
 struct Rename {
     std::string name;
+    bool operator==(const Rename&) const = default;
 };
 struct Describe {
     std::string description;
+    bool operator==(const Describe&) const = default;
 };
 
 using Edit = std::variant<AddSegment, MoveSegment, ResizeSegment, DeleteSegment, AddBridge,

@@ -214,7 +214,11 @@ Plan BuiltInPlan(BuiltIn network) {
     return plan;
 }
 
-Plan EmptyPlan() { return Plan{}; }
+Plan EmptyPlan() {
+    Plan plan;
+    plan.name = "New network";
+    return plan;
+}
 
 std::vector<Problem> LayOut(const Plan& plan, Simulation& simulation) {
     std::vector<Problem> problems = Check(plan);

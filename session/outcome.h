@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -16,6 +17,8 @@
 #include "driver/demo.h"
 #include "history/history.h"
 #include "log/lesson_log.h"
+#include "network/edit.h"
+#include "network/file.h"
 #include "predict/predict_mode.h"
 
 namespace bridging::session {
@@ -57,9 +60,41 @@ struct StepAgain {
     std::size_t lesson = 0;
     std::size_t step = 0;
 };
-using Notice =
-    std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged, LessonsOpened,
-                 LessonLeft, LessonBegins, StepsDone, StepSkipped, StepAgain>;
+// Building a network: build mode entered, the network built and run, an edit
+// made (with the plan it made), refused (with why), undone or redone.
+struct BuildEntered {
+    std::string name;
+};
+struct NetworkRun {
+    std::string name;
+};
+struct EditDone {
+    network::StepLabel label;
+    network::Plan plan;
+};
+struct EditRefused {
+    network::StepLabel label;
+    std::vector<network::Problem> problems;
+};
+struct EditUndone {
+    network::StepLabel label;
+    bool redone = false;
+};
+// A network file opened, saved, or not.
+struct FileOpened {
+    std::string name;
+    std::string file;
+};
+struct FileSaved {
+    std::string file;
+};
+struct FileFailed {
+    network::FileError error;
+};
+using Notice = std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged,
+                            LessonsOpened, LessonLeft, LessonBegins, StepsDone, StepSkipped,
+                            StepAgain, BuildEntered, NetworkRun, EditDone, EditRefused, EditUndone,
+                            FileOpened, FileSaved, FileFailed>;
 
 // The lines one action or tick wrote into the log, in `moment`. After a user
 // action every part of the window may have changed; after a tick only the
@@ -87,12 +122,20 @@ struct Outcome {
     std::vector<DispatcherMessage> messages;
     // The lesson's box and outline are to be shown anew.
     bool lessonChanged = false;
+    // The drawing changed without a line in the log: an edit of the network
+    // being built, which the window shows at once.
+    bool drawingChanged = false;
+    // A network file could not be opened or saved: the window says so in a box.
+    std::optional<network::FileError> fileFailed;
     // A move to the moment the question was asked in: its tick is to be
     // played this long afterwards (Session::PlayWatched).
     std::optional<int> watchAgainAfterMs;
 
     bool AfterUserAction() const;
-    bool Empty() const { return reports.empty() && messages.empty() && !lessonChanged; }
+    bool Empty() const {
+        return reports.empty() && messages.empty() && !lessonChanged && !drawingChanged &&
+               !fileFailed;
+    }
 };
 
 }  // namespace bridging::session

@@ -90,6 +90,10 @@ Outcome Session::Apply(const Action& action) {
         out_ = nullptr;
         return out;
     }
+    if (BuildAction(action)) {
+        out_ = nullptr;
+        return out;
+    }
     switch (action.kind) {
         case ActionKind::CloseMessage:
             break;
@@ -188,6 +192,8 @@ void Session::Command(const Action& action) {
         return;
     if (RunInTime(action)) {
         if (MovesInTime(kind) || timeline_.LookingBack()) ShowMoveInTime();
+    } else if (kind == ActionKind::Reset && ResetBuilt()) {
+        StartNewFutureIfBack();
     } else if (RunOnCore(action)) {
         StartNewFutureIfBack();
     }
@@ -272,7 +278,7 @@ void Session::GoTo(history::Moment moment) {
 
 Outcome Session::Tick() {
     Outcome out;
-    if (MessageOpen()) return out;
+    if (MessageOpen() || building_) return out;
     out_ = &out;
     if (timeline_.Replaying()) {
         timeline_.ReplayNext();

@@ -18,6 +18,7 @@
 #include "history/timeline.h"
 #include "lessons/run.h"
 #include "log/lesson_log.h"
+#include "network/history.h"
 #include "predict/predict_mode.h"
 #include "session/outcome.h"
 
@@ -49,12 +50,23 @@ public:
     // are about; none is everything.
     const std::optional<FollowedElement>& Followed() const { return followed_; }
 
+    // Building a network: whether build mode is on, the plan being built (or
+    // the one built last, which the window shows as the built network; null
+    // before any), the element the editor's keys act on, the file the plan
+    // was last opened from or saved to, and whether it has edits not saved.
+    bool Building() const { return building_; }
+    const network::Plan* Plan() const { return editor_ ? &editor_->current : nullptr; }
+    const network::EditHistory* Edits() const { return editor_ ? &*editor_ : nullptr; }
+    const network::Element& Selected() const { return selected_; }
+    const std::string& File() const { return file_; }
+    bool Unsaved() const { return unsaved_; }
+
     // A dispatcher message waits for OK: nothing else is taken meanwhile.
     bool MessageOpen() const { return !messages_.empty(); }
     const DispatcherMessage* Message() const;
     // Whether the window's timer fires, how often, and whether a tick would
     // find nothing to do, so that the timer may sleep.
-    bool Ticking() const { return !MessageOpen() && timeline_.Ticking(); }
+    bool Ticking() const { return !MessageOpen() && !building_ && timeline_.Ticking(); }
     int IntervalMs() const { return timeline_.IntervalMs(); }
     bool Idle() const { return !timeline_.Replaying() && !State().AnyTokenShown(); }
     // The speed the menu shows: a replay's while looking back.
@@ -100,6 +112,18 @@ private:
     void BeginStepCue();
     bool ObserveLesson(history::Moment moment);
 
+    // Building a network (session_build.cpp).
+    bool BuildAction(const Action& action);
+    void EnterBuild();
+    void RunBuilt();
+    void StartFrom(network::Plan plan);
+    void EditPlan(const network::Edit& edit);
+    void UndoEdit(bool redo);
+    void ShowPlan();
+    void OpenFile(const std::string& file);
+    void SaveFile(const std::string& file);
+    bool ResetBuilt();
+
     void Tell(Notice notice);
     template <typename R>
     void Report(R report) {
@@ -118,6 +142,11 @@ private:
     LessonLog log_;
     std::optional<FollowedElement> followed_;
     std::vector<DispatcherMessage> messages_;
+    std::optional<network::EditHistory> editor_;
+    bool building_ = false;
+    network::Element selected_;
+    std::string file_;
+    bool unsaved_ = false;
     // The outcome of the call under way.
     Outcome* out_ = nullptr;
 };
