@@ -219,16 +219,16 @@ def main():
     press_keys(app, "ctrl+comma")
     expect(wait(3, lambda: spoken_since(start, "Back at tick")),
            "a move back in time is spoken")
+    # A reader reads a spin box's value as the text it shows, a slider's as a number.
     timeline = find(app, lambda a: a.name == "Timeline" and
-                    a.getRole() == pyatspi.ROLE_SLIDER)
-    expect(timeline is not None, "the timeline is a slider named Timeline")
+                    a.getRole() == pyatspi.ROLE_SPIN_BUTTON)
+    expect(timeline is not None, "the timeline is a spin button named Timeline")
     if timeline is not None:
         value = timeline.queryValue()
-        print(f"   timeline value {value.currentValue} of {value.maximumValue}:",
-              timeline.description)
-        expect(wait(3, lambda: timeline.description.startswith("tick ") and
-                    " of " in timeline.description),
-               "the timeline's value reads tick N of M")
+        text = lambda: timeline.queryText().getText(0, -1)
+        print(f"   timeline value {value.currentValue} of {value.maximumValue}:", text())
+        expect(wait(3, lambda: text().startswith("tick ") and " of " in text()),
+               "the timeline's text reads tick N of M")
     press_keys(app, "ctrl+End")
     expect(wait(3, lambda: spoken_since(start, "Back to now")),
            "the return to now is spoken")
@@ -264,10 +264,12 @@ def main():
     press_keys(app, "F4")
     expect(wait(3, lambda: spoken_since(start, "choose a lesson")),
            "opening the lessons is spoken")
-    # A list reads out its current entry as its name.
-    lessons = find(app, lambda a: a.name == "Learning and filtering" and
+    # A list is named by its label, and its text is its current entry.
+    lessons = find(app, lambda a: a.name == "Lessons" and
                    a.getRole() == pyatspi.ROLE_COMBO_BOX and showing(a))
-    expect(lessons is not None, "the lessons are a list, its first entry chosen")
+    expect(lessons is not None and
+           lessons.queryText().getText(0, -1) == "Learning and filtering",
+           "the lessons are a list named Lessons, its first entry chosen")
     act(find(app, lambda a: a.name == "Start" and showing(a)), "Press")
     expect(wait(3, lambda: spoken_since(start, "Step 1 of 6: Make C the destination")),
            "the lesson's first step is spoken when it begins")
