@@ -22,8 +22,9 @@ inline constexpr std::string_view ChooseLessonHeading = "Lessons: choose one, th
 inline constexpr std::string_view LessonsOpenedText =
     "Lessons: choose a lesson from the list, then press Start.";
 inline constexpr std::string_view LessonLeftText = "Lesson left: the network stays as it stands.";
-// What a highlighted control says to a screen reader while a step waits for it.
-inline constexpr std::string_view AskedToPressDescription = "the lesson asks you to press this";
+// What a highlighted control says to a screen reader while a step waits for
+// it: a sentence after the control's own description.
+inline constexpr std::string_view AskedToPressDescription = "The lesson asks you to press this.";
 
 // How a lesson went, counted by its run; the seconds come from the window's clock.
 struct LessonTally {

@@ -57,9 +57,16 @@ struct StepAgain {
     std::size_t lesson = 0;
     std::size_t step = 0;
 };
+// A line of the log worth hearing as it happens: a landmark, a decision of
+// the element followed, Pause or Resume, a stop before a tick, a new future.
+// Its words are the line's.
+struct Happened {
+    LogLine line;
+    bool followed = false;  // about the element followed
+};
 using Notice =
     std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged, LessonsOpened,
-                 LessonLeft, LessonBegins, StepsDone, StepSkipped, StepAgain>;
+                 LessonLeft, LessonBegins, StepsDone, StepSkipped, StepAgain, Happened>;
 
 // The lines one action or tick wrote into the log, in `moment`. After a user
 // action every part of the window may have changed; after a tick only the

@@ -290,7 +290,13 @@ void Session::Finish(bool afterUserAction) {
     const history::Moment moment =
         timeline_.LookingBack() ? timeline_.Shown() : timeline_.Keep(MarksTheTimeline(lines));
     log_.Append(lines, moment);
+    std::vector<Happened> told;
+    for (const LogLine& line : lines) {
+        const bool followed = followed_.has_value() && Shows(followed_, line);
+        if (followed || ToldAsItHappens(line.kind)) told.push_back({line, followed});
+    }
     Report(Written{std::move(lines), moment, afterUserAction});
+    for (Happened& happened : told) Tell(std::move(happened));
     if (afterUserAction) DropFollowedIfGone();
     const bool stepDone = ObserveLesson(moment);
     if (lessonsOpen_ && (afterUserAction || stepDone)) out_->lessonChanged = true;

@@ -85,7 +85,6 @@ private:
     void AnswerQuestion(std::size_t choice);
     void RevealAnswer(bool resume);
     void Release(const predict::Closed& closed);
-    void TellAfterAnswer(const predict::Feedback& feedback);
     void TellQuestion();
     void WatchAgain();
 

@@ -64,12 +64,22 @@ struct Words {
     std::string operator()(const StepAgain& again) const {
         return StepSpoken(session, again.lesson, again.step, seconds);
     }
+    std::string operator()(const Happened& happened) const { return happened.line.sentence; }
 };
 
 }  // namespace
 
 std::string NoticeText(const Notice& notice, const Session& session, long lessonSeconds) {
     return std::visit(Words{session, lessonSeconds}, notice);
+}
+
+std::string MoreLinesWords(std::size_t count) {
+    if (count == 1) return "1 more line in the log.";
+    return std::to_string(count) + " more lines in the log.";
+}
+
+std::string PanelWords(bool shown) {
+    return shown ? "Lesson panel shown." : "Lesson panel hidden.";
 }
 
 }  // namespace bridging::ui

@@ -90,6 +90,8 @@ MainWindow::~MainWindow() {
 
 const LessonAnnouncer& MainWindow::announcer() const { return feed_->announcer(); }
 
+LessonAnnouncer& MainWindow::announcer() { return feed_->announcer(); }
+
 void MainWindow::Perform(const Action& action) { Show(session_.Apply(action)); }
 
 void MainWindow::onTick() { Show(session_.Tick()); }

@@ -49,6 +49,7 @@ public:
     const Zoom& zoom() const { return zoom_; }
     const LessonPanel& lessonPanel() const { return *panel_; }
     const LessonAnnouncer& announcer() const;
+    LessonAnnouncer& announcer();
     const ActionWidgets& actionWidgets() const { return *widgets_; }
     // Whether the frames move: the running state (Pause / Resume) at the
     // present, a replay while looking back. The QTimer under it sleeps
