@@ -69,6 +69,12 @@ enum class ActionKind : std::uint8_t {
     ActualSize,
     FitToScreen,
     SetZoom,  // to `index` per cent
+    // The keyboard's short ways: the focus to the next or the previous pane
+    // (the control column, the network, the lesson panel), and to the control
+    // that the lesson's step asks for.
+    NextPane,
+    PreviousPane,
+    GoToAsked,
 };
 
 struct Action {
@@ -88,7 +94,8 @@ inline Action Act(ActionKind kind, int index = 0) {
 constexpr bool ChangesOnlyTheView(ActionKind kind) {
     return kind == ActionKind::TogglePanel || kind == ActionKind::ZoomIn ||
            kind == ActionKind::ZoomOut || kind == ActionKind::ActualSize ||
-           kind == ActionKind::FitToScreen || kind == ActionKind::SetZoom;
+           kind == ActionKind::FitToScreen || kind == ActionKind::SetZoom ||
+           kind == ActionKind::NextPane || kind == ActionKind::PreviousPane;
 }
 
 }  // namespace bridging

@@ -64,9 +64,14 @@ struct Happened {
     LogLine line;
     bool followed = false;  // about the element followed
 };
-using Notice =
-    std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged, LessonsOpened,
-                 LessonLeft, LessonBegins, StepsDone, StepSkipped, StepAgain, Happened>;
+// The key to the control a step asks for found none to go to.
+struct NothingAsked {
+    enum class Why : std::uint8_t { NoLesson, LessonDone, WaitsOnTheNetwork };
+    Why why = Why::NoLesson;
+};
+using Notice = std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged,
+                            LessonsOpened, LessonLeft, LessonBegins, StepsDone, StepSkipped,
+                            StepAgain, Happened, NothingAsked>;
 
 // The lines one action or tick wrote into the log, in `moment`. After a user
 // action every part of the window may have changed; after a tick only the
@@ -84,7 +89,13 @@ struct LessonListFocused {};
 struct ViewChanged {
     Action action;
 };
-using Report = std::variant<Written, Notice, PanelShown, LessonListFocused, ViewChanged>;
+// The keyboard's focus goes to the control that makes `action`, the first
+// that the lesson's step asks for.
+struct AskedFocused {
+    Action action;
+};
+using Report =
+    std::variant<Written, Notice, PanelShown, LessonListFocused, ViewChanged, AskedFocused>;
 
 struct Outcome {
     // In the order they happened: the window shows each when it comes to it.

@@ -99,6 +99,8 @@ Outcome Session::Apply(const Action& action) {
         case ActionKind::ActualSize:
         case ActionKind::FitToScreen:
         case ActionKind::SetZoom:
+        case ActionKind::NextPane:
+        case ActionKind::PreviousPane:
             Report(ViewChanged{action});
             Finish(true);
             break;
@@ -154,6 +156,9 @@ Outcome Session::Apply(const Action& action) {
             break;
         case ActionKind::LeaveLesson:
             if (lessonsOpen_) LeaveLesson();
+            break;
+        case ActionKind::GoToAsked:
+            GoToAsked();
             break;
         case ActionKind::GoTo:
             predict_.Withdraw();

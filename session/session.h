@@ -97,6 +97,7 @@ private:
     void TryAgain();
     void Skip();
     void BeginStepCue();
+    void GoToAsked();
     bool ObserveLesson(history::Moment moment);
 
     void Tell(Notice notice);

@@ -4,7 +4,7 @@
 // What the session tells a listener, without a window: a lesson from its
 // opening through a step, its question, the result and the step done; the
 // landmarks as they happen, the decisions of the element followed and no
-// other's, Pause and Resume.
+// other's, Pause and Resume; and where the key to the asked control leads.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -41,6 +41,15 @@ bool FirstNoticeIs(const session::Outcome& outcome) {
     return false;
 }
 
+std::vector<Action> Focused(const session::Outcome& outcome) {
+    std::vector<Action> focused;
+    for (const session::Report& report : outcome.reports) {
+        if (const auto* asked = std::get_if<session::AskedFocused>(&report))
+            focused.push_back(asked->action);
+    }
+    return focused;
+}
+
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -75,7 +84,7 @@ protected:
 };
 
 // Lesson 1 from the keyboard: the list opening, the lesson and its first step,
-// the question with its answers,
+// the key to each control the step asks for, the question with its answers,
 // the result before the step done and the next step, the frame reaching its
 // station, and Pause.
 TEST_F(Telling, ALessonsStepQuestionResultArrivalAndPauseAreEachTold) {
@@ -88,7 +97,12 @@ TEST_F(Telling, ALessonsStepQuestionResultArrivalAndPauseAreEachTold) {
     EXPECT_EQ(begins[0].step, 0U);
     EXPECT_TRUE(Contains(lessons::AllLessons()[0].steps[begins[0].step].text, "Make C"));
 
+    // The step asks for C's letter, then A's Send: the key leads to each in turn.
+    EXPECT_EQ(Focused(s.Apply(Act(ActionKind::GoToAsked))),
+              std::vector<Action>{Act(ActionKind::Letter, 2)});
     s.Apply(Act(ActionKind::Letter, 2));
+    EXPECT_EQ(Focused(s.Apply(Act(ActionKind::GoToAsked))),
+              std::vector<Action>{Act(ActionKind::Send, 0)});
     s.Apply(Act(ActionKind::Send, 0));
 
     const session::Outcome asked = TickUntil(
@@ -100,6 +114,8 @@ TEST_F(Telling, ALessonsStepQuestionResultArrivalAndPauseAreEachTold) {
     EXPECT_TRUE(Contains(question.prompt, "What will it do?")) << question.prompt;
     ASSERT_GE(question.answers.size(), 3U);
     for (const predict::Answer& answer : question.answers) EXPECT_FALSE(answer.text.empty());
+    // The same key while the question waits asks it again.
+    EXPECT_EQ(NoticesOf<session::QuestionAsked>(s.Apply(Act(ActionKind::GoToAsked))).size(), 1U);
 
     const session::Outcome answered =
         s.Apply(Act(ActionKind::Answer, static_cast<int>(question.right)));
@@ -221,6 +237,21 @@ TEST_F(Telling, ABlockANewRootAndThePoolRunningOutAreTold) {
     for (const Happened& happened : NoticesOf<Happened>(ranOut))
         told = told || happened.line.kind == DecisionKind::RunOutOfPackets;
     EXPECT_TRUE(told);
+}
+
+// The key to the asked control, with no lesson and once the lesson is done.
+TEST_F(Telling, TheKeyToTheAskedControlSaysWhyThereIsNone) {
+    std::vector<session::NothingAsked> nothing =
+        NoticesOf<session::NothingAsked>(s.Apply(Act(ActionKind::GoToAsked)));
+    ASSERT_EQ(nothing.size(), 1U);
+    EXPECT_EQ(nothing[0].why, session::NothingAsked::Why::NoLesson);
+
+    s.Apply(Act(ActionKind::StartLesson, 0));
+    for (std::size_t step = 0; step < lessons::AllLessons()[0].steps.size(); ++step)
+        s.Apply(Act(ActionKind::Skip));
+    nothing = NoticesOf<session::NothingAsked>(s.Apply(Act(ActionKind::GoToAsked)));
+    ASSERT_EQ(nothing.size(), 1U);
+    EXPECT_EQ(nothing[0].why, session::NothingAsked::Why::LessonDone);
 }
 
 }  // namespace

@@ -4,7 +4,8 @@
 // What a screen reader hears from the real window without moving the focus:
 // each utterance a new notification in the window's status bar, the ration
 // while the frames run, the focused control's new name and a key's choice in a
-// list, and the events kept from the reader.
+// list, the events kept from the reader, and the short ways: F6 between the
+// panes and F8 to the control a lesson's step asks for.
 #include <QAccessible>
 #include <QComboBox>
 #include <QPushButton>
@@ -26,6 +27,12 @@ QAccessibleInterface& Accessible(QObject& object) {
 
 QString LastSaid(const MainWindow& window) {
     return window.announcer().Text().section(QLatin1Char('\n'), -1);
+}
+
+// A key as the user presses it, to the control with the focus.
+void Key(MainWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused != nullptr ? focused : &window, key, modifiers);
 }
 
 void Activate(MainWindow& window) {
@@ -163,6 +170,60 @@ TEST(Spoken, ChoiceListsReadTheirNameAndChoiceAndSayAKeysChoice) {
     lessons.setCurrentIndex(0);
     QCoreApplication::processEvents();
     EXPECT_EQ(window.announcer().Text(), said);
+}
+
+// F6 goes round the control column, the network and the panel, each at the
+// control last focused in it, and passes over the panel while it is hidden.
+TEST(Spoken, F6GoesRoundThePanesAndShiftF6Back) {
+    MainWindow window;
+    Activate(window);
+    QWidget& kill = Child(window, QStringLiteral("btnKill"));
+    QWidget& sendB = Child(window, QStringLiteral("Computer1_1_btnKeys"));
+    QWidget& panel = Child(window, QStringLiteral("LessonPanel"));
+    kill.setFocus();
+    Key(window, Qt::Key_F6);
+    EXPECT_TRUE(Child(window, QStringLiteral("Computer1_0_Command1")).hasFocus());
+    sendB.setFocus();
+    Key(window, Qt::Key_F6);
+    EXPECT_TRUE(kill.hasFocus());
+    Key(window, Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(sendB.hasFocus());
+
+    window.Perform(Act(ActionKind::TogglePanel));
+    Key(window, Qt::Key_F6);
+    EXPECT_TRUE(panel.isAncestorOf(QApplication::focusWidget()));
+    Key(window, Qt::Key_F6);
+    EXPECT_TRUE(kill.hasFocus());
+    Key(window, Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(panel.isAncestorOf(QApplication::focusWidget()));
+}
+
+// Lesson 1's first step asks for C's letter, then A's Send: F8 goes to each
+// in turn, and their description says why, after their own.
+TEST(Spoken, F8GoesToTheControlTheStepAsksFor) {
+    MainWindow window;
+    Activate(window);
+    window.Perform(Act(ActionKind::ToggleLessons));
+    window.Perform(Act(ActionKind::StartLesson, 0));
+    auto& letterC = Child<QPushButton>(window, QStringLiteral("Computer1_2_Command1"));
+    Key(window, Qt::Key_F8);
+    ASSERT_TRUE(letterC.hasFocus());
+    EXPECT_TRUE(letterC.accessibleDescription().endsWith(
+        QStringLiteral("(now A). The lesson asks you to press this.")))
+        << letterC.accessibleDescription().toStdString();
+    Key(window, Qt::Key_Space);
+    auto& sendA = Child<QPushButton>(window, QStringLiteral("Computer1_0_btnKeys"));
+    Key(window, Qt::Key_F8);
+    EXPECT_TRUE(sendA.hasFocus());
+    EXPECT_TRUE(sendA.accessibleDescription().endsWith(
+        QStringLiteral("the destination. The lesson asks you to press this.")))
+        << sendA.accessibleDescription().toStdString();
+    EXPECT_FALSE(letterC.accessibleDescription().contains(QStringLiteral("lesson asks")));
+
+    window.Perform(Act(ActionKind::LeaveLesson));
+    Key(window, Qt::Key_F8);
+    EXPECT_TRUE(sendA.hasFocus());
+    EXPECT_EQ(LastSaid(window), QStringLiteral("No lesson is under way: F4 opens the lessons."));
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ struct Words {
     std::string operator()(const LessonBegins& begins) const {
         const lessons::Lesson& lesson = lessons::AllLessons()[begins.lesson];
         return explain::LessonBeginsText(lesson.title, lesson.intro) + " " +
-               StepSpoken(session, begins.lesson, begins.step, seconds);
+               StepSpoken(session, begins.lesson, begins.step, seconds) + " " +
+               std::string(explain::AskedKeyText);
     }
     std::string operator()(const StepsDone& done) const {
         const std::size_t count = lessons::AllLessons()[done.lesson].steps.size();
@@ -65,6 +66,17 @@ struct Words {
         return StepSpoken(session, again.lesson, again.step, seconds);
     }
     std::string operator()(const Happened& happened) const { return happened.line.sentence; }
+    std::string operator()(const NothingAsked& nothing) const {
+        switch (nothing.why) {
+            case NothingAsked::Why::NoLesson:
+                return std::string(explain::NoLessonText);
+            case NothingAsked::Why::LessonDone:
+                return std::string(explain::LessonOverText);
+            case NothingAsked::Why::WaitsOnTheNetwork:
+                break;
+        }
+        return std::string(explain::WaitsOnTheNetworkText);
+    }
 };
 
 }  // namespace

@@ -111,6 +111,9 @@ void Presenter::ShowReport(const session::Report& report, std::vector<Telling>& 
             told.push_back(
                 {QtText(PanelWords(parts_.panel.isVisibleTo(parts_.panel.parentWidget()))),
                  Telling::Kind::Answer});
+    } else if (const auto* asked = std::get_if<session::AskedFocused>(&report)) {
+        QWidget* control = parts_.widgets.For(asked->action);
+        if (control != nullptr && control->isVisible()) control->setFocus(Qt::OtherFocusReason);
     }
 }
 
