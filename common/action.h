@@ -82,6 +82,12 @@ enum class ActionKind : std::uint8_t {
     ActualSize,
     FitToScreen,
     SetZoom,  // to `index` per cent
+    // The keyboard's short ways: the focus to the next or the previous pane
+    // (the control column, the network, the lesson panel), and to the control
+    // that the lesson's step asks for.
+    NextPane,
+    PreviousPane,
+    GoToAsked,
 };
 
 struct Action {
@@ -111,7 +117,8 @@ inline Action EditAction(network::Edit edit) {
 constexpr bool ChangesOnlyTheView(ActionKind kind) {
     return kind == ActionKind::TogglePanel || kind == ActionKind::ZoomIn ||
            kind == ActionKind::ZoomOut || kind == ActionKind::ActualSize ||
-           kind == ActionKind::FitToScreen || kind == ActionKind::SetZoom;
+           kind == ActionKind::FitToScreen || kind == ActionKind::SetZoom ||
+           kind == ActionKind::NextPane || kind == ActionKind::PreviousPane;
 }
 
 }  // namespace bridging

@@ -22,8 +22,16 @@ inline constexpr std::string_view ChooseLessonHeading = "Lessons: choose one, th
 inline constexpr std::string_view LessonsOpenedText =
     "Lessons: choose a lesson from the list, then press Start.";
 inline constexpr std::string_view LessonLeftText = "Lesson left: the network stays as it stands.";
-// What a highlighted control says to a screen reader while a step waits for it.
-inline constexpr std::string_view AskedToPressDescription = "the lesson asks you to press this";
+// What a highlighted control says to a screen reader while a step waits for
+// it: a sentence after the control's own description.
+inline constexpr std::string_view AskedToPressDescription = "The lesson asks you to press this.";
+// Said once a lesson begins: the short way to the controls its steps ask for.
+inline constexpr std::string_view AskedKeyText = "F8 takes you to the control a step asks for.";
+// Why F8 found no control to go to.
+inline constexpr std::string_view NoLessonText = "No lesson is under way: F4 opens the lessons.";
+inline constexpr std::string_view LessonOverText = "The lesson is done: nothing is left to press.";
+inline constexpr std::string_view WaitsOnTheNetworkText =
+    "Nothing to press now: the step waits for what the frames do.";
 
 // How a lesson went, counted by its run; the seconds come from the window's clock.
 struct LessonTally {

@@ -103,11 +103,15 @@ std::string NumberedAnswer(std::size_t index, const std::string& text) {
     return std::to_string(index + 1) + "  " + text;
 }
 
+std::string AnswerKeysText(std::size_t count) {
+    return "Answer with a number key from 1 to " + std::to_string(count) + ".";
+}
+
 std::string SpokenQuestion(const std::string& prompt, const std::vector<std::string>& answers) {
     std::string text = prompt;
     for (std::size_t i = 0; i < answers.size(); ++i)
         text += " " + std::to_string(i + 1) + ": " + answers[i] + ".";
-    return text;
+    return text + " " + AnswerKeysText(answers.size());
 }
 
 }  // namespace bridging::explain

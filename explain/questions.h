@@ -72,8 +72,11 @@ inline constexpr std::array<const char*, 6> StopBeforeChoices = {
 
 // What a screen reader hears when predict mode is switched.
 std::string PredictSwitchedText(bool on);
-// A question as a screen reader hears it: the prompt, then each answer with its key.
+// A question as a screen reader hears it: the prompt, each answer with its
+// key, then how to answer.
 std::string SpokenQuestion(const std::string& prompt, const std::vector<std::string>& answers);
+// "Answer with a number key from 1 to 4."
+std::string AnswerKeysText(std::size_t count);
 // An answer button's caption: its key and its text.
 std::string NumberedAnswer(std::size_t index, const std::string& text);
 

@@ -16,8 +16,21 @@ std::string LineText(const LogLine& line) {
     return text;
 }
 
-bool SpokenWhileHidden(DecisionKind kind) {
-    return IsLandmark(kind) || kind == DecisionKind::StoppedBefore;
+bool ToldAsItHappens(DecisionKind kind) {
+    switch (kind) {
+        case DecisionKind::StoppedBefore:
+        case DecisionKind::Paused:
+        case DecisionKind::Resumed:
+        case DecisionKind::WentBack:
+        case DecisionKind::Kill:
+        case DecisionKind::Reset:
+        case DecisionKind::Renumber:
+        case DecisionKind::LearningSwitched:
+        case DecisionKind::ForwardingSwitched:
+            return true;
+        default:
+            return IsLandmark(kind);
+    }
 }
 
 bool Shows(const std::optional<FollowedElement>& followed, const LogLine& line) {

@@ -35,9 +35,13 @@ struct LogLine {
 // "12  Bridge #1 learns A on port A (upper side)."; a merged line says how often.
 std::string LineText(const LogLine& line);
 
-// Whether a screen reader hears lines of this kind while the panel is hidden:
-// the landmarks, which a sighted class sees happen on the drawing, and a stop.
-bool SpokenWhileHidden(DecisionKind kind);
+// Whether a listener hears lines of this kind as they happen, whatever element
+// is followed: the landmarks, which a sighted class sees happen on the
+// drawing; Pause and Resume, a stop before a tick and a new future; and the
+// window's commands that a key gives from anywhere (Kill, Reset, Renumber,
+// Learning, Forwarding). The panel's log shows them too, but a screen reader
+// does not read a text that grows unless it has the focus.
+bool ToldAsItHappens(DecisionKind kind);
 
 // An element the reader follows; none follows everything.
 struct FollowedElement {

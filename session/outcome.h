@@ -60,6 +60,18 @@ struct StepAgain {
     std::size_t lesson = 0;
     std::size_t step = 0;
 };
+// A line of the log worth hearing as it happens: a landmark, a decision of
+// the element followed, Pause or Resume, a stop before a tick, a new future.
+// Its words are the line's.
+struct Happened {
+    LogLine line;
+    bool followed = false;  // about the element followed
+};
+// The key to the control a step asks for found none to go to.
+struct NothingAsked {
+    enum class Why : std::uint8_t { NoLesson, LessonDone, WaitsOnTheNetwork };
+    Why why = Why::NoLesson;
+};
 // Building a network: build mode entered, the network built and run, an edit
 // made (with the plan it made), refused (with why), undone or redone.
 struct BuildEntered {
@@ -90,11 +102,12 @@ struct FileSaved {
 };
 struct FileFailed {
     network::FileError error;
+    bool saving = false;
 };
 using Notice = std::variant<MovedInTime, PredictSwitched, QuestionAsked, AnswerJudged,
                             LessonsOpened, LessonLeft, LessonBegins, StepsDone, StepSkipped,
-                            StepAgain, BuildEntered, NetworkRun, EditDone, EditRefused, EditUndone,
-                            FileOpened, FileSaved, FileFailed>;
+                            StepAgain, Happened, NothingAsked, BuildEntered, NetworkRun, EditDone,
+                            EditRefused, EditUndone, FileOpened, FileSaved, FileFailed>;
 
 // The lines one action or tick wrote into the log, in `moment`. After a user
 // action every part of the window may have changed; after a tick only the
@@ -112,7 +125,13 @@ struct LessonListFocused {};
 struct ViewChanged {
     Action action;
 };
-using Report = std::variant<Written, Notice, PanelShown, LessonListFocused, ViewChanged>;
+// The keyboard's focus goes to the control that makes `action`, the first
+// that the lesson's step asks for.
+struct AskedFocused {
+    Action action;
+};
+using Report =
+    std::variant<Written, Notice, PanelShown, LessonListFocused, ViewChanged, AskedFocused>;
 
 struct Outcome {
     // In the order they happened: the window shows each when it comes to it.
@@ -126,7 +145,7 @@ struct Outcome {
     // being built, which the window shows at once.
     bool drawingChanged = false;
     // A network file could not be opened or saved: the window says so in a box.
-    std::optional<network::FileError> fileFailed;
+    std::optional<FileFailed> fileFailed;
     // A move to the moment the question was asked in: its tick is to be
     // played this long afterwards (Session::PlayWatched).
     std::optional<int> watchAgainAfterMs;

@@ -103,6 +103,8 @@ Outcome Session::Apply(const Action& action) {
         case ActionKind::ActualSize:
         case ActionKind::FitToScreen:
         case ActionKind::SetZoom:
+        case ActionKind::NextPane:
+        case ActionKind::PreviousPane:
             Report(ViewChanged{action});
             Finish(true);
             break;
@@ -158,6 +160,9 @@ Outcome Session::Apply(const Action& action) {
             break;
         case ActionKind::LeaveLesson:
             if (lessonsOpen_) LeaveLesson();
+            break;
+        case ActionKind::GoToAsked:
+            GoToAsked();
             break;
         case ActionKind::GoTo:
             predict_.Withdraw();
@@ -296,7 +301,13 @@ void Session::Finish(bool afterUserAction) {
     const history::Moment moment =
         timeline_.LookingBack() ? timeline_.Shown() : timeline_.Keep(MarksTheTimeline(lines));
     log_.Append(lines, moment);
+    std::vector<Happened> told;
+    for (const LogLine& line : lines) {
+        const bool followed = followed_.has_value() && Shows(followed_, line);
+        if (followed || ToldAsItHappens(line.kind)) told.push_back({line, followed});
+    }
     Report(Written{std::move(lines), moment, afterUserAction});
+    for (Happened& happened : told) Tell(std::move(happened));
     if (afterUserAction) DropFollowedIfGone();
     const bool stepDone = ObserveLesson(moment);
     if (lessonsOpen_ && (afterUserAction || stepDone)) out_->lessonChanged = true;

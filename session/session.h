@@ -97,7 +97,6 @@ private:
     void AnswerQuestion(std::size_t choice);
     void RevealAnswer(bool resume);
     void Release(const predict::Closed& closed);
-    void TellAfterAnswer(const predict::Feedback& feedback);
     void TellQuestion();
     void WatchAgain();
 
@@ -110,6 +109,7 @@ private:
     void TryAgain();
     void Skip();
     void BeginStepCue();
+    void GoToAsked();
     bool ObserveLesson(history::Moment moment);
 
     // Building a network (session_build.cpp).

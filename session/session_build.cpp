@@ -124,7 +124,6 @@ void Session::EnterBuild() {
     building_ = true;
     selected_ = network::NetworkElement();
     ShowPlan();
-    Report(PanelShown{});
     Tell(BuildEntered{editor_->current.name});
 }
 
@@ -204,8 +203,8 @@ void Session::ShowPlan() {
 void Session::OpenFile(const std::string& file) {
     network::Opened opened = network::OpenNetwork(file);
     if (auto* error = std::get_if<network::FileError>(&opened)) {
-        out_->fileFailed = *error;
-        Tell(FileFailed{*error});
+        out_->fileFailed = FileFailed{*error, false};
+        Tell(*out_->fileFailed);
         return;
     }
     predict_.Withdraw();
@@ -230,8 +229,8 @@ void Session::SaveFile(const std::string& file) {
     }
     if (const std::optional<network::FileError> error =
             network::SaveNetwork(editor_->current, file)) {
-        out_->fileFailed = *error;
-        Tell(FileFailed{*error});
+        out_->fileFailed = FileFailed{*error, true};
+        Tell(*out_->fileFailed);
         return;
     }
     file_ = file;

@@ -105,6 +105,23 @@ bool Session::ObserveLesson(history::Moment moment) {
     return true;
 }
 
+// The control to press, or why there is none. A question waiting comes
+// first: the frames wait for its answer, so it is asked again.
+void Session::GoToAsked() {
+    const std::vector<Action> asked = AskedActions();
+    if (predict_.Asking()) {
+        TellQuestion();
+    } else if (!asked.empty()) {
+        Report(AskedFocused{asked.front()});
+    } else if (!lessonRun_.Active()) {
+        Tell(NothingAsked{NothingAsked::Why::NoLesson});
+    } else if (lessonRun_.Finished()) {
+        Tell(NothingAsked{NothingAsked::Why::LessonDone});
+    } else {
+        Tell(NothingAsked{NothingAsked::Why::WaitsOnTheNetwork});
+    }
+}
+
 std::vector<Action> Session::AskedActions() const {
     std::vector<Action> asked;
     const lessons::Step* step = lessonRun_.CurrentStep();

@@ -3,6 +3,7 @@
 
 // Predict mode in the session: a tick of the present held for a question or a
 // stop, the class's answer and the held tick run after it, and Watch again.
+// The result is told before what the held tick brings, which it explains.
 #include "session/session.h"
 
 namespace bridging::session {
@@ -47,17 +48,19 @@ void Session::AnswerQuestion(std::size_t choice) {
     if (!predict_.Asking()) return;
     const bool cued = predict_.Questions().CurrentIsCued();
     const predict::Closed closed = predict_.Answer(choice);
+    Tell(AnswerJudged{closed.feedback});
     Release(closed);
     if (cued) lessonRun_.RecordAnswer(closed.feedback.right);
     Finish(true);
-    TellAfterAnswer(closed.feedback);
+    TellQuestion();
 }
 
 void Session::RevealAnswer(bool resume) {
     const predict::Closed closed = predict_.Reveal(resume, resume);
+    Tell(AnswerJudged{closed.feedback});
     Release(closed);
     Finish(true);
-    TellAfterAnswer(closed.feedback);
+    TellQuestion();
 }
 
 // Once no question is left, the tick they were about runs as Step runs it.
@@ -65,11 +68,6 @@ void Session::Release(const predict::Closed& closed) {
     if (!closed.runHeldTick) return;
     Take(demo_.Step());
     if (closed.resume) Take(demo_.btnPause_Click());
-}
-
-void Session::TellAfterAnswer(const predict::Feedback& feedback) {
-    Tell(AnswerJudged{feedback});
-    TellQuestion();
 }
 
 // The moment the question was asked in, then one tick's time later, its tick.

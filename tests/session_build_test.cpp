@@ -179,7 +179,7 @@ TEST(SessionBuild, AFileThatIsNotANetworkLeavesTheNetworkShownAsItWas) {
         open.text = tried.string();
         const session::Outcome outcome = teacher.Do(open);
         ASSERT_TRUE(outcome.fileFailed) << tried;
-        EXPECT_EQ(outcome.fileFailed->file, tried.string());
+        EXPECT_EQ(outcome.fileFailed->error.file, tried.string());
         EXPECT_TRUE(Same(teacher.session.State(), before)) << tried;
         EXPECT_EQ(teacher.session.Plan(), nullptr);
     }

@@ -107,6 +107,12 @@ TEST(LessonWindow, EveryLessonEndsThroughShowMe) {
                         .text()
                         .contains(QStringLiteral("Steps skipped: 0")))
             << Child<QLabel>(window, QStringLiteral("lblLessonStep")).text().toStdString();
+        // A screen reader hears the summary too, each of its lines a sentence.
+        const QString said = window.announcer().Text();
+        EXPECT_TRUE(said.contains(QStringLiteral("Lesson done: ") +
+                                  QString::fromStdString(lessons::AllLessons()[lesson].title)));
+        EXPECT_TRUE(said.contains(QStringLiteral("Steps skipped: 0. Questions right")))
+            << said.toStdString();
     }
 }
 

@@ -46,6 +46,11 @@ TEST(Timeline, BackAndForwardOnAPausedWindowShowTheTicksAsTheyWere) {
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&slider);
     ASSERT_NE(reader, nullptr);
     EXPECT_EQ(reader->text(QAccessible::Value), QStringLiteral("tick 9 of 10"));
+    // A reader reads a spin box's value by its text, a slider's as a bare number.
+    EXPECT_EQ(reader->role(), QAccessible::SpinBox);
+    ASSERT_NE(reader->textInterface(), nullptr);
+    EXPECT_EQ(reader->textInterface()->text(0, reader->textInterface()->characterCount()),
+              QStringLiteral("tick 9 of 10"));
     Press(window, Qt::Key_Period);
     EXPECT_FALSE(window.session().Time().LookingBack());
     EXPECT_EQ(TokenLefts(window), stepped);

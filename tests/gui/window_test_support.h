@@ -23,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/lesson/lesson_announcer.h"
 #include "ui/shell/main_window.h"
 
 namespace bridging::ui::testing {
@@ -40,6 +41,15 @@ inline void Click(QWidget& window, const QString& name) {
 
 inline void Tick(MainWindow& window, int count = 1) {
     for (int i = 0; i < count; ++i) window.onTick();
+}
+
+// A reader that is always done speaking by the next utterance, so that
+// nothing is held back while a test runs ticks faster than speech.
+inline void ReaderAlwaysDone(MainWindow& window) {
+    window.announcer().SetClock([hours = std::int64_t{0}]() mutable {
+        hours += 3'600'000;
+        return hours;
+    });
 }
 
 // Pool indices of the tokens shown on the window.

@@ -1,107 +1,125 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// An accessible interface of its own, not a widget's: a hidden widget's
-// interface reports itself invisible, and screen readers pass over its events.
+// One utterance per action or tick, timed by how long a reader takes to say
+// the last one; what happens while it speaks waits, merged, for it to be done.
 #include "ui/lesson/lesson_announcer.h"
 
-#include <QAccessible>
-#include <QAccessibleInterface>
-#include <QPointer>
 #include <QWidget>
+#include <algorithm>
+#include <chrono>
+
+#include "ui/lesson/notice_words.h"
+#include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
 namespace {
 
-// Enough for the last few hundred lines; older text is dropped in one piece.
+// Enough for the last few hundred utterances; older ones are dropped in one piece.
 constexpr qsizetype MaxChars = 20000;
+// A reader's usual pace, and the pause it makes around an utterance.
+constexpr std::int64_t CharsPerSecond = 14;
+constexpr std::int64_t PauseMs = 400;
+
+std::int64_t SteadyMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Sentences said one after the other, each line of a text (a summary's) as a
+// sentence of its own: a name or a line read on without its stop runs into the
+// next.
+void Append(QString& utterance, const QString& words) {
+    for (const QString& line : words.split(QLatin1Char('\n'))) {
+        QString sentence = line.simplified();
+        if (sentence.isEmpty()) continue;
+        if (!sentence.back().isPunct()) sentence += QLatin1Char('.');
+        if (!utterance.isEmpty()) utterance += QLatin1Char(' ');
+        utterance += sentence;
+    }
+}
 
 }  // namespace
 
-class AnnouncerText : public QAccessibleInterface, public QAccessibleTextInterface {
-public:
-    explicit AnnouncerText(QWidget& window) : window_(&window) {}
-
-    QString said;
-
-    bool isValid() const override { return !window_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return nullptr; }
-    QAccessibleInterface* parent() const override {
-        return window_ ? QAccessible::queryAccessibleInterface(window_.data()) : nullptr;
+QString Utterance(const std::vector<Telling>& tellings, std::size_t most) {
+    std::vector<std::size_t> happenings;
+    for (std::size_t i = 0; i < tellings.size(); ++i) {
+        if (tellings[i].kind != Telling::Kind::Answer) happenings.push_back(i);
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QString text(QAccessible::Text which) const override {
-        if (which == QAccessible::Name) return QStringLiteral("Lesson events");
-        if (which == QAccessible::Description)
-            return QStringLiteral("What happens in the network, as it happens");
-        if (which == QAccessible::Value) return said;
-        return {};
+    std::vector<QString> chosen;
+    const auto choose = [&](std::size_t i) {
+        const QString& words = tellings[i].words;
+        if (chosen.size() < most && std::find(chosen.begin(), chosen.end(), words) == chosen.end())
+            chosen.push_back(words);
+    };
+    for (const std::size_t i : happenings) {
+        if (tellings[i].kind == Telling::Kind::Landmark) choose(i);
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
-    QAccessible::State state() const override {
-        QAccessible::State state;
-        state.readOnly = true;
-        state.multiLine = true;
-        return state;
+    for (auto i = happenings.rbegin(); i != happenings.rend(); ++i) {
+        if (tellings[*i].kind == Telling::Kind::Decision) choose(*i);
     }
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-        return nullptr;
+    QString utterance;
+    std::vector<QString> said;
+    for (const Telling& telling : tellings) {
+        const bool answer = telling.kind == Telling::Kind::Answer;
+        if (!answer && (std::find(chosen.begin(), chosen.end(), telling.words) == chosen.end() ||
+                        std::find(said.begin(), said.end(), telling.words) != said.end()))
+            continue;
+        if (!answer) said.push_back(telling.words);
+        Append(utterance, telling.words);
     }
-
-    // The text interface: the lines said so far, without selection or caret.
-    void selection(int, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = 0;
-    }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return static_cast<int>(said.size()); }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override {
-        return said.mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(said.size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = offset;
-        return {};
-    }
-
-private:
-    QPointer<QWidget> window_;
-};
-
-LessonAnnouncer::LessonAnnouncer(QWidget& window) : text_(new AnnouncerText(window)) {
-    id_ = QAccessible::registerAccessibleInterface(text_);
+    const std::size_t rest = happenings.size() - said.size();
+    if (rest > 0) Append(utterance, QtText(MoreLinesWords(rest)));
+    return utterance;
 }
 
-LessonAnnouncer::~LessonAnnouncer() { QAccessible::deleteAccessibleInterface(id_); }
-
-void LessonAnnouncer::Say(const QString& lines) {
-    if (lines.isEmpty()) return;
-    QString& text = text_->said;
-    if (text.size() + lines.size() > MaxChars && !text.isEmpty()) {
-        QAccessibleTextRemoveEvent removed(text_, 0, text);
-        text.clear();
-        QAccessible::updateAccessibility(&removed);
-    }
-    const int position = static_cast<int>(text.size());
-    const QString added = text.isEmpty() ? lines : QLatin1Char('\n') + lines;
-    text += added;
-    QAccessibleTextInsertEvent inserted(text_, position, added);
-    QAccessible::updateAccessibility(&inserted);
+LessonAnnouncer::LessonAnnouncer(QWidget& window) : bar_(window), clock_(SteadyMs) {
+    whenDone_.setSingleShot(true);
+    QObject::connect(&whenDone_, &QTimer::timeout, &window, [this] { SayHeld(); });
 }
 
-const QString& LessonAnnouncer::Text() const { return text_->said; }
+std::int64_t LessonAnnouncer::SpeakingMs(const QString& words) {
+    return PauseMs + static_cast<std::int64_t>(words.size()) * 1000 / CharsPerSecond;
+}
+
+void LessonAnnouncer::Tell(const std::vector<Telling>& tellings, bool afterUserAction) {
+    const std::int64_t now = clock_();
+    const bool urgent =
+        afterUserAction || std::any_of(tellings.begin(), tellings.end(), [](const Telling& t) {
+            return t.kind == Telling::Kind::Answer;
+        });
+    if (urgent) {
+        // What was held back happened first.
+        std::vector<Telling> all = std::exchange(held_, {});
+        all.insert(all.end(), tellings.begin(), tellings.end());
+        whenDone_.stop();
+        if (afterUserAction) busyUntil_ = now;
+        Utter(all);
+        return;
+    }
+    if (tellings.empty()) return;
+    if (held_.empty() && now >= busyUntil_) {
+        Utter(tellings);
+        return;
+    }
+    held_.insert(held_.end(), tellings.begin(), tellings.end());
+    if (!whenDone_.isActive())
+        whenDone_.start(static_cast<int>(std::max<std::int64_t>(0, busyUntil_ - now)));
+}
+
+void LessonAnnouncer::Say(const QString& words) { Tell({{words, Telling::Kind::Answer}}, false); }
+
+void LessonAnnouncer::SayHeld() { Utter(std::exchange(held_, {})); }
+
+void LessonAnnouncer::Utter(const std::vector<Telling>& tellings) {
+    const QString utterance = Utterance(tellings, MostHappenings);
+    if (utterance.isEmpty()) return;
+    if (said_.size() + utterance.size() > MaxChars) said_.clear();
+    if (!said_.isEmpty()) said_ += QLatin1Char('\n');
+    said_ += utterance;
+    bar_.Show(utterance);
+    busyUntil_ = std::max(busyUntil_, clock_()) + SpeakingMs(utterance);
+}
 
 }  // namespace bridging::ui

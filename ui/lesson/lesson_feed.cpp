@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Bridging Demo developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reading the panel's facts from the core, and handing each new line to the
-// log, the screen reader and the parts' descriptions.
+// Reading the panel's facts from the core, handing each new line to the
+// parts' descriptions, and a key's choice in a list to the screen reader.
 #include "ui/lesson/lesson_feed.h"
 
+#include <QComboBox>
 #include <QString>
 #include <QWidget>
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "explain/names.h"
 #include "ui/lesson/lesson_panel.h"
 #include "ui/scene/face_qt.h"
+#include "ui/shell/accessibility.h"
 
 namespace bridging::ui {
 namespace {
@@ -44,7 +46,10 @@ std::vector<FollowChoice> ChoicesOf(const Simulation& demo) {
 }  // namespace
 
 LessonFeed::LessonFeed(QWidget& window, LessonPanel& panel)
-    : panel_(panel), announcer_(window), described_(DescribedParts(window)) {}
+    : panel_(panel), announcer_(window), described_(DescribedParts(window)) {
+    for (QComboBox* list : window.findChildren<QComboBox*>())
+        EchoChoices(*list, [this](const QString& choice) { announcer_.Say(choice); });
+}
 
 void LessonFeed::Show(const Simulation& demo, const std::vector<LogLine>& lines,
                       bool afterUserAction, bool running,
@@ -66,18 +71,7 @@ void LessonFeed::Show(const Simulation& demo, const std::vector<LogLine>& lines,
         panel_.ShowNow(NowOf(demo, running));
         if (afterUserAction) panel_.SetFollowChoices(ChoicesOf(demo), followed);
     }
-    // The lines the panel's view does not add are not lost to a screen reader.
-    QString spoken;
-    for (const LogLine& line : lines) {
-        if (!SpokenWhileHidden(line.kind) || (panel_.isVisible() && Shows(followed, line)))
-            continue;
-        if (!spoken.isEmpty()) spoken += QLatin1Char('\n');
-        spoken += QtText(LineText(line));
-    }
-    announcer_.Say(spoken);
 }
-
-void LessonFeed::Say(const std::string& sentence) { announcer_.Say(QtText(sentence)); }
 
 void LessonFeed::OfferChoices(const Simulation& demo,
                               const std::optional<FollowedElement>& followed) {

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the window tells after each user action or tick: the decisions just
-// reported go to a screen reader and into the accessible descriptions of the
-// parts they concern; the lesson panel's *now* and its follow list are read
-// from the simulation.
+// reported go into the accessible descriptions of the parts they concern, and
+// what the session tells goes to a screen reader; the lesson panel's *now* and
+// its follow list are read from the simulation.
 #pragma once
 
 #include <cstdint>
@@ -36,10 +36,13 @@ public:
     // The elements to follow, offered to the panel when it is shown.
     void OfferChoices(const Simulation& now, const std::optional<FollowedElement>& followed);
 
-    // Says a sentence to a screen reader, without moving the focus.
-    void Say(const std::string& sentence);
+    // What an action or tick tells, to a screen reader, without moving the focus.
+    void Tell(const std::vector<Telling>& tellings, bool afterUserAction) {
+        announcer_.Tell(tellings, afterUserAction);
+    }
 
     const LessonAnnouncer& announcer() const { return announcer_; }
+    LessonAnnouncer& announcer() { return announcer_; }
 
 private:
     LessonPanel& panel_;

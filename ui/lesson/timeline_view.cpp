@@ -4,7 +4,6 @@
 // The timeline's widgets, and the marks painted under the slider's groove.
 #include "ui/lesson/timeline_view.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -38,12 +37,15 @@ void TimelineSlider::SetMarks(std::vector<int> marks) {
     update();
 }
 
-void TimelineSlider::SetValueText(const QString& text) {
-    if (text == valueText_) return;
-    valueText_ = text;
-    setAccessibleDescription(text);
-    QAccessibleValueChangeEvent event(this, value());
-    QAccessible::updateAccessibility(&event);
+// A reader reads the text when it hears of a change of the value.
+void TimelineSlider::SetValueText(const QString& text) { valueText_ = text; }
+
+void TimelineSlider::Show(int newest, int shown) {
+    const QSignalBlocker quiet(this);
+    movedByProgram_ = true;
+    setRange(0, newest);
+    setValue(shown);
+    movedByProgram_ = false;
 }
 
 void TimelineSlider::paintEvent(QPaintEvent* event) {
@@ -75,7 +77,6 @@ TimelineView::TimelineView(QWidget& panel, const Zoom& zoom, float top,
     zoom.SetFaceFont(*status_, TimelinePoints);
     slider_ = new TimelineSlider(panel);
     zoom.PlaceInTwips(*slider_, 120, top + 360, 5160, 420);
-    status_->setBuddy(slider_);
     QObject::connect(slider_, &QSlider::valueChanged, slider_, [this, goTo](int value) {
         goTo(oldest_ + static_cast<history::Moment>(value));
     });
@@ -87,12 +88,9 @@ void TimelineView::Show(const history::Timeline& timeline) {
     const std::uint64_t tick = kept.Facts(timeline.Shown()).tick;
     const std::uint64_t newestTick = kept.Facts(timeline.Newest()).tick;
     status_->setText(QtText(explain::TimeStatus(tick, newestTick, timeline.LookingBack())));
-    {
-        const QSignalBlocker quiet(slider_);
-        slider_->setRange(0, static_cast<int>(timeline.Newest() - oldest_));
-        slider_->setValue(static_cast<int>(timeline.Shown() - oldest_));
-    }
     slider_->SetValueText(QtText(explain::TimelineValue(tick, newestTick)));
+    slider_->Show(static_cast<int>(timeline.Newest() - oldest_),
+                  static_cast<int>(timeline.Shown() - oldest_));
     // Marks come and go only at the ends: the oldest kept, their count and the
     // newest one say whether they changed, without a walk over them every tick.
     const MarksSeen seen{oldest_, kept.Marks().size(),

@@ -20,7 +20,8 @@ class QLabel;
 namespace bridging::ui {
 
 // The slider, which paints the marks under its groove and says its value in
-// words to a screen reader ("tick 120 of 300").
+// words to a screen reader ("tick 120 of 300"). The program moves it every
+// tick while the frames run; only the user's moves are news to a reader.
 class TimelineSlider : public QSlider {
     Q_OBJECT
 
@@ -30,6 +31,9 @@ public:
     void SetMarks(std::vector<int> marks);
     const QString& ValueText() const { return valueText_; }
     void SetValueText(const QString& text);
+    // The range and the value as the program sets them.
+    void Show(int newest, int shown);
+    bool MovedByProgram() const { return movedByProgram_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,6 +41,7 @@ protected:
 private:
     std::vector<int> marks_;
     QString valueText_;
+    bool movedByProgram_ = false;
 };
 
 class TimelineView {

@@ -25,6 +25,7 @@
 #include "ui/shell/context_menu.h"
 #include "ui/shell/control_column.h"
 #include "ui/shell/keys.h"
+#include "ui/shell/panes.h"
 #include "ui/shell/presenter.h"
 #include "ui/shell/tooltips.h"
 
@@ -57,6 +58,8 @@ MainWindow::MainWindow()
     for (QWidget* control : network_->FocusChain()) chain.push_back(control);
     for (QWidget* control : panel_->FocusChain()) chain.push_back(control);
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    panes_ = std::make_unique<Panes>(std::vector<std::vector<QWidget*>>{
+        controls_->FocusChain(), network_->FocusChain(), panel_->FocusChain()});
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
 
     // Buttons and boxes have no menu of their own to offer, and a right click
@@ -90,6 +93,8 @@ MainWindow::~MainWindow() {
 
 const LessonAnnouncer& MainWindow::announcer() const { return feed_->announcer(); }
 
+LessonAnnouncer& MainWindow::announcer() { return feed_->announcer(); }
+
 void MainWindow::Perform(const Action& action) { Show(session_.Apply(action)); }
 
 void MainWindow::onTick() { Show(session_.Tick()); }
@@ -114,6 +119,10 @@ void MainWindow::ChangeView(const Action& action) {
             return ToggleFit();
         case ActionKind::TogglePanel:
             return ToggleLessonPanel();
+        case ActionKind::NextPane:
+            return panes_->Move(1);
+        case ActionKind::PreviousPane:
+            return panes_->Move(-1);
         default:
             return;
     }

@@ -28,6 +28,7 @@ class LessonFeed;
 class LessonMarks;
 class LessonPanel;
 class NetworkView;
+class Panes;
 class Presenter;
 
 class MainWindow : public QWidget {
@@ -49,6 +50,7 @@ public:
     const Zoom& zoom() const { return zoom_; }
     const LessonPanel& lessonPanel() const { return *panel_; }
     const LessonAnnouncer& announcer() const;
+    LessonAnnouncer& announcer();
     const ActionWidgets& actionWidgets() const { return *widgets_; }
     // Whether the frames move: the running state (Pause / Resume) at the
     // present, a replay while looking back. The QTimer under it sleeps
@@ -91,6 +93,7 @@ private:
     std::unique_ptr<LessonMarks> lessonMarks_;
     std::unique_ptr<LessonFeed> feed_;
     std::unique_ptr<Presenter> presenter_;
+    std::unique_ptr<Panes> panes_;
     // The zoom to go back to when F11 leaves the fitted size.
     std::optional<double> zoomBeforeFit_;
 };

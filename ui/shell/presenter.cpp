@@ -15,10 +15,12 @@
 #include "ui/lesson/lesson_feed.h"
 #include "ui/lesson/lesson_panel.h"
 #include "ui/lesson/notice_words.h"
+#include "ui/lesson/timeline_view.h"
 #include "ui/scene/face_qt.h"
 #include "ui/scene/focus_mark.h"
 #include "ui/scene/lesson_mark.h"
 #include "ui/scene/network_view.h"
+#include "ui/shell/accessibility.h"
 #include "ui/shell/action_widgets.h"
 #include "ui/shell/control_column.h"
 #include "ui/shell/platform_qt.h"
@@ -27,8 +29,32 @@ namespace bridging::ui {
 
 namespace {
 
-const QString AskedSuffix =
-    QStringLiteral(", ") + QtText(std::string(explain::AskedToPressDescription));
+const QString AskedSentence = QtText(std::string(explain::AskedToPressDescription));
+
+// The control's own description, then the lesson's sentence after it.
+QString WithAsked(const QString& description) {
+    if (description.isEmpty()) return AskedSentence;
+    return description +
+           (description.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ")) +
+           AskedSentence;
+}
+
+QString WithoutAsked(QString description) {
+    if (!description.endsWith(AskedSentence)) return description;
+    description.chop(AskedSentence.size());
+    if (description.endsWith(QStringLiteral(". "))) {
+        description.chop(2);
+    } else if (description.endsWith(QLatin1Char(' '))) {
+        description.chop(1);
+    }
+    return description;
+}
+
+Telling::Kind KindOf(const session::Notice& notice) {
+    const auto* happened = std::get_if<session::Happened>(&notice);
+    if (happened == nullptr) return Telling::Kind::Answer;
+    return ToldAsItHappens(happened->line.kind) ? Telling::Kind::Landmark : Telling::Kind::Decision;
+}
 
 }  // namespace
 
@@ -43,10 +69,19 @@ void Presenter::CopyLessonSummary() const {
 
 void Presenter::Show(const session::Outcome& outcome) {
     const session::Session& session = parts_.session;
-    for (const session::Report& report : outcome.reports) ShowReport(report);
+    QWidget* const focused = QApplication::focusWidget();
+    const QString name = AccessibleName(focused);
+    std::vector<Telling> told;
+    for (const session::Report& report : outcome.reports) ShowReport(report, told);
     const bool afterUserAction = outcome.AfterUserAction();
     if (afterUserAction) parts_.controls.Show(session.State());
     ShowElements(afterUserAction);
+    // A reader hears of the focused control's new name as of an object it
+    // cannot say (see ReachesReader): the name is said here, first.
+    if (afterUserAction && focused != nullptr && focused == QApplication::focusWidget()) {
+        const QString now = AccessibleName(focused);
+        if (now != name) told.insert(told.begin(), {now, Telling::Kind::Answer});
+    }
     parts_.panel.ShowLog(session.Log(), session.Followed());
     parts_.panel.ShowTime(session.Time());
     // Predict mode and the lesson's box change only after a user action or
@@ -55,23 +90,39 @@ void Presenter::Show(const session::Outcome& outcome) {
         parts_.panel.ShowPredict(FactsOf(session.Predict()));
     if (outcome.lessonChanged) ShowLessonState();
     if (outcome.watchAgainAfterMs) watchAgain_.start(*outcome.watchAgainAfterMs);
+    parts_.feed.Tell(told, afterUserAction);
 }
 
-void Presenter::ShowReport(const session::Report& report) {
+void Presenter::ShowReport(const session::Report& report, std::vector<Telling>& told) {
     const session::Session& session = parts_.session;
     if (const auto* written = std::get_if<session::Written>(&report)) {
         parts_.feed.Show(session.State(), written->lines, written->afterUserAction,
                          session.Time().Ticking(), session.Followed());
     } else if (const auto* notice = std::get_if<session::Notice>(&report)) {
         if (std::holds_alternative<session::LessonBegins>(*notice)) lessonClock_.start();
-        parts_.feed.Say(NoticeText(*notice, session, LessonSeconds()));
+        Tell(*notice, told);
     } else if (std::holds_alternative<session::PanelShown>(report)) {
         parts_.showPanel();
     } else if (std::holds_alternative<session::LessonListFocused>(report)) {
         parts_.panel.lessonBox().List().setFocus();
     } else if (const auto* view = std::get_if<session::ViewChanged>(&report)) {
         parts_.changeView(view->action);
+        if (view->action.kind == ActionKind::TogglePanel)
+            told.push_back(
+                {QtText(PanelWords(parts_.panel.isVisibleTo(parts_.panel.parentWidget()))),
+                 Telling::Kind::Answer});
+    } else if (const auto* asked = std::get_if<session::AskedFocused>(&report)) {
+        QWidget* control = parts_.widgets.For(asked->action);
+        if (control != nullptr && control->isVisible()) control->setFocus(Qt::OtherFocusReason);
     }
+}
+
+// A move in time made on the focused timeline is read by the timeline itself.
+void Presenter::Tell(const session::Notice& notice, std::vector<Telling>& told) {
+    if (std::holds_alternative<session::MovedInTime>(notice) &&
+        qobject_cast<TimelineSlider*>(QApplication::focusWidget()) != nullptr)
+        return;
+    told.push_back({QtText(NoticeText(notice, parts_.session, LessonSeconds())), KindOf(notice)});
 }
 
 void Presenter::ShowElements(bool lines) {
@@ -112,17 +163,15 @@ void Presenter::ShowLessonState() {
 void Presenter::MarkAsked(const std::vector<QWidget*>& asked) {
     for (const QPointer<QWidget>& was : parts_.lessonMarks.Marked()) {
         if (was.isNull()) continue;
-        QString description = was->accessibleDescription();
-        if (description.endsWith(AskedSuffix)) {
-            description.chop(AskedSuffix.size());
-            was->setAccessibleDescription(description);
-        }
+        const QString description = was->accessibleDescription();
+        if (description.endsWith(AskedSentence))
+            was->setAccessibleDescription(WithoutAsked(description));
     }
     parts_.lessonMarks.Follow(asked);
     for (const QPointer<QWidget>& now : parts_.lessonMarks.Marked()) {
         const QString description = now->accessibleDescription();
-        if (!description.endsWith(AskedSuffix))
-            now->setAccessibleDescription(description + AskedSuffix);
+        if (!description.endsWith(AskedSentence))
+            now->setAccessibleDescription(WithAsked(description));
     }
 }
 

@@ -3,7 +3,7 @@
 
 // Showing what the session brought about: the log's lines and the things to
 // say in the order they happened, then the parts of the window that changed,
-// read from the session.
+// read from the session; and what the outcome tells, as one utterance.
 #pragma once
 
 #include <QElapsedTimer>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "session/session.h"
+#include "ui/lesson/lesson_announcer.h"
 
 class QWidget;
 
@@ -62,7 +63,8 @@ public:
     void CopyLessonSummary() const;
 
 private:
-    void ShowReport(const session::Report& report);
+    void ShowReport(const session::Report& report, std::vector<Telling>& told);
+    void Tell(const session::Notice& notice, std::vector<Telling>& told);
     void MarkAsked(const std::vector<QWidget*>& asked);
 
     WindowParts parts_;
