@@ -266,6 +266,20 @@ void Checker::Stations() {
                 Add(ProblemId::StationsOverlap, me, StationElement(static_cast<int>(j)), apart,
                     l::StationWidth);
         }
+        // A station stands from its Top down to its segment, its link to
+        // the segment included; a bridge there would hide it or be hidden.
+        // Corners may touch: Four Bridges' station E overlaps two bridges'
+        // sides by 75 and 150, and nobody reading it is misled.
+        constexpr int touch = 240;
+        const int top = seg.y - st.rise;
+        for (std::size_t b = 0; b < plan.bridges.size(); ++b) {
+            const BridgePlan& bridge = plan.bridges[b];
+            const int bodyLeft = bridge.x - l::BridgeBodyWidth / 2;
+            if (st.left + touch < bodyLeft + l::BridgeBodyWidth &&
+                bodyLeft + touch < st.left + l::StationWidth &&
+                top + touch < bridge.top + l::BridgeBodyHeight && bridge.top + touch < seg.y)
+                Add(ProblemId::StationCoversBridge, me, BridgeElement(static_cast<int>(b)));
+        }
         for (std::size_t b = 0; b < plan.bridges.size(); ++b) {
             const BridgePlan& bridge = plan.bridges[b];
             if (!Joins(bridge, st.segment)) continue;
@@ -438,6 +452,8 @@ std::string_view MessageKey(ProblemId id) {
             return "network.problem.stations-overlap";
         case ProblemId::StationOverJunction:
             return "network.problem.station-over-junction";
+        case ProblemId::StationCoversBridge:
+            return "network.problem.station-covers-bridge";
         case ProblemId::OffLattice:
             return "network.problem.off-lattice";
         case ProblemId::BridgeNumberOutOfRange:

@@ -198,6 +198,7 @@ enum class ProblemId : std::uint8_t {
     StationRiseOff,          // value = rise, limit = the usual rise
     StationsOverlap,         // subject and other: value = apart, limit = station width
     StationOverJunction,     // a station within `limit` of bridge other's junction: frames miss it
+    StationCoversBridge,     // the station, down to its segment, and bridge other cover each other
     OffLattice,              // subject's tokens step over bridge other's junction; value = offset
     BridgeNumberOutOfRange,  // value = number, limit = highest
     BridgeNumberTaken,       // value = number, other = the bridge that has it
