@@ -18,7 +18,8 @@ using network::LabelId;
 using network::ProblemId;
 
 std::string Capitalised(std::string text) {
-    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     return text;
 }
 
@@ -67,7 +68,8 @@ std::string ElementWords(const network::Element& element, const network::Plan* p
             if (plan == nullptr) return "the file's bridge " + std::to_string(element.index + 1);
             if (Has(plan->bridges, element.index))
                 return "bridge " +
-                       std::to_string(plan->bridges[static_cast<std::size_t>(element.index)].number);
+                       std::to_string(
+                           plan->bridges[static_cast<std::size_t>(element.index)].number);
             return "the new bridge";
     }
     return "the network";
@@ -109,8 +111,8 @@ std::string ProblemText(const network::Problem& problem, const network::Plan* pl
             return Element + "'s link line would end " + value +
                    " twips above its lower segment; at most " + limit + ".";
         case ProblemId::LinkOutsideSegment:
-            return Element + "'s link line would not stand " + limit + " twips inside the ends of " +
-                   other + ".";
+            return Element + "'s link line would not stand " + limit +
+                   " twips inside the ends of " + other + ".";
         case ProblemId::LinkCrossesSegment:
             return Element + "'s link line would cross " + other + ", which it does not join.";
         case ProblemId::LinksTooClose:
@@ -134,6 +136,8 @@ std::string ProblemText(const network::Problem& problem, const network::Plan* pl
         case ProblemId::StationOverJunction:
             return Element + " would stand over the junction of " + other +
                    ": its frames would never reach that bridge.";
+        case ProblemId::StationCoversBridge:
+            return Element + " and " + other + " would cover each other.";
         case ProblemId::OffLattice:
             return Element + " would stand halfway between the steps of the frames at " + other +
                    "'s junction: frames would step over it.";
@@ -234,8 +238,8 @@ std::string EditDoneText(const network::StepLabel& label, const network::Plan& p
                    SegmentNumber(bridge->lower) + ".";
         case LabelId::MoveBridge:
             if (bridge == nullptr) break;
-            return name + " moved: its link line at " + std::to_string(bridge->x) + ", its top at " +
-                   std::to_string(bridge->top) + ".";
+            return name + " moved: its link line at " + std::to_string(bridge->x) +
+                   ", its top at " + std::to_string(bridge->top) + ".";
         case LabelId::DeleteBridge:
             return "Bridge " + std::to_string(label.number) + " deleted.";
         case LabelId::SetBridge:
@@ -272,7 +276,8 @@ std::string EditRefusedText(const network::StepLabel& label,
     if (problems.empty()) return text;
     text += " " + ProblemText(problems.front(), &plan);
     if (problems.size() == 2) text += " And one more problem.";
-    if (problems.size() > 2) text += " And " + std::to_string(problems.size() - 1) + " more problems.";
+    if (problems.size() > 2)
+        text += " And " + std::to_string(problems.size() - 1) + " more problems.";
     return text;
 }
 
@@ -367,10 +372,15 @@ std::string SegmentLine(const network::Plan& plan, int segment) {
     for (const network::BridgePlan& bridge : plan.bridges)
         if (bridge.upper == segment || bridge.lower == segment)
             bridges.push_back(std::to_string(bridge.number));
-    std::string line = "Segment " + SegmentNumber(segment) + " at height " + std::to_string(s.y) +
-                       ", from " + std::to_string(s.x1) + " to " + std::to_string(s.x2);
-    line += stations.empty() ? "; no station" : "; stations " + Joined(stations);
-    line += bridges.empty() ? "; no bridge" : "; bridges " + Joined(bridges);
+    std::string line = "Segment " + SegmentNumber(segment) + ": height " + std::to_string(s.y) +
+                       ", " + std::to_string(s.x1) + " to " + std::to_string(s.x2);
+    const auto listed = [](const std::vector<std::string>& items, const char* one,
+                           const char* many) {
+        if (items.empty()) return "; no " + std::string(one);
+        return "; " + std::string(items.size() == 1 ? one : many) + " " + Joined(items);
+    };
+    line += listed(stations, "station", "stations");
+    line += listed(bridges, "bridge", "bridges");
     return line;
 }
 
@@ -381,8 +391,8 @@ std::string BridgeLine(const network::Plan& plan, int bridge) {
                        SegmentNumber(b.upper) + " and " + SegmentNumber(b.lower) + ", costs " +
                        std::to_string(b.costA) + " and " + std::to_string(b.costB);
     if (!b.tableA.empty() || !b.tableB.empty())
-        line += ", preset tables " + (b.tableA.empty() ? std::string("none") : b.tableA) +
-                " and " + (b.tableB.empty() ? std::string("none") : b.tableB);
+        line += ", preset tables " + (b.tableA.empty() ? std::string("none") : b.tableA) + " and " +
+                (b.tableB.empty() ? std::string("none") : b.tableB);
     return line;
 }
 
@@ -394,9 +404,12 @@ std::string StationLine(const network::Plan& plan, int station) {
 }
 
 std::string NetworkLine(const network::Plan& plan) {
-    return "Network " + Quoted(plan.name) + ": " + std::to_string(plan.segments.size()) +
-           " segments, " + std::to_string(plan.bridges.size()) + " bridges, " +
-           std::to_string(plan.stations.size()) + " stations";
+    const auto count = [](std::size_t n, const char* one, const char* many) {
+        return std::to_string(n) + " " + (n == 1 ? one : many);
+    };
+    return "The whole network: " + count(plan.segments.size(), "segment", "segments") + ", " +
+           count(plan.bridges.size(), "bridge", "bridges") + ", " +
+           count(plan.stations.size(), "station", "stations");
 }
 
 }  // namespace bridging::explain

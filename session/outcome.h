@@ -141,8 +141,9 @@ struct Outcome {
     std::vector<DispatcherMessage> messages;
     // The lesson's box and outline are to be shown anew.
     bool lessonChanged = false;
-    // The drawing changed without a line in the log: an edit of the network
-    // being built, which the window shows at once.
+    // The network being built is to be shown anew without a line in the log:
+    // it was edited (which the window shows at once), or an edit was refused
+    // (and the fields the user typed in show the plan again).
     bool drawingChanged = false;
     // A network file could not be opened or saved: the window says so in a box.
     std::optional<FileFailed> fileFailed;

@@ -166,6 +166,8 @@ void Session::EditPlan(const network::Edit& edit) {
     const network::StepLabel label = network::LabelOf(editor_->current, edit);
     const network::Outcome outcome = network::Perform(*editor_, edit);
     if (const auto* refusal = std::get_if<network::Refusal>(&outcome)) {
+        // The box shows the plan again, over what the user typed.
+        out_->drawingChanged = true;
         Tell(EditRefused{label, refusal->problems});
         return;
     }
