@@ -19,6 +19,7 @@
 #include <algorithm>
 
 #include "driver/demo.h"
+#include "explain/building.h"
 #include "explain/lessons.h"
 #include "explain/names.h"
 #include "explain/timeline.h"
@@ -68,10 +69,11 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, ActionSink act,
     zoom_.PlaceInTwips(*this, Simulation::ClientWidth, 0, WidthTwips, Simulation::ClientHeight);
     zoom_.SetFaceFont(*this, PanelPoints);
 
-    QLabel* now = AddLabel("lblNow", 120);
+    // The two top lines leave room for Build on their right.
+    QLabel* now = AddLabel("lblNow", 120, 120, 3420);
     now->setText(QStringLiteral("Now"));
     zoom_.SetFaceFont(*now, PanelPoints, true);
-    state_ = AddLabel("lblState", 450);
+    state_ = AddLabel("lblState", 450, 120, 3420);
     tick_ = AddLabel("lblTick", 780);
     speed_ = AddLabel("lblSpeed", 1110);
     destination_ = AddLabel("lblDestination", 1440, 120, 2340);
@@ -86,8 +88,12 @@ LessonPanel::LessonPanel(QWidget& window, const Zoom& zoom, ActionSink act,
     step_ = AddButton("btnStep", "Step", 120, 2220);
     slower_ = AddButton("btnSlower", "Slower", 1860, 2220);
     faster_ = AddButton("btnFaster", "Faster", 3600, 2220);
-    nowLabels_ = {now,     state_, tick_,   speed_, destination_, destinationLetter_,
-                  frames_, step_,  slower_, faster_};
+    build_ = AddButton("btnBuild", explain::BuildCaption.data(), 3660, 120);
+    build_->setAccessibleDescription(
+        QStringLiteral("Build a network of your own, starting from the one shown (F5)"));
+    connect(build_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::ToggleBuild)); });
+    nowLabels_ = {now,     state_, tick_,   speed_,  destination_, destinationLetter_,
+                  frames_, step_,  slower_, faster_, build_};
     connect(step_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::Step)); });
     connect(slower_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::Slower)); });
     connect(faster_, &QPushButton::clicked, this, [this] { act_(Act(ActionKind::Faster)); });
@@ -151,7 +157,7 @@ QPushButton* LessonPanel::AddButton(const char* name, const char* caption, float
 
 std::vector<QWidget*> LessonPanel::FocusChain() const {
     std::vector<QWidget*> chain = lessons_->FocusChain();
-    chain.insert(chain.end(), {step_, slower_, faster_, follow_, &timeline_->Slider()});
+    chain.insert(chain.end(), {build_, step_, slower_, faster_, follow_, &timeline_->Slider()});
     for (QWidget* widget : predict_->FocusChain()) chain.push_back(widget);
     chain.insert(chain.end(), {view_, copy_, clear_, openLessons_});
     return chain;

@@ -130,6 +130,7 @@ private:
     QLabel* destination_ = nullptr;
     QLabel* destinationLetter_ = nullptr;
     QLabel* frames_ = nullptr;
+    QPushButton* build_ = nullptr;
     QPushButton* step_ = nullptr;
     QPushButton* slower_ = nullptr;
     QPushButton* faster_ = nullptr;

@@ -51,6 +51,10 @@ double ZoomToFit(float widthTwips, float heightTwips, QSize room) {
 
 void Zoom::Set(double factor) { factor_ = std::clamp(factor, SmallestZoom, LargestZoom); }
 
+int Zoom::Twips(int pixels) const {
+    return static_cast<int>(std::lround(pixels * static_cast<double>(TwipsPerPixel) / factor_));
+}
+
 int Zoom::Pixels(float twips) const {
     // At 100 % exactly the design's rounding, in single precision as before.
     if (factor_ == 1.0) return static_cast<int>(std::lround(twips / TwipsPerPixel));

@@ -44,6 +44,8 @@ public:
     void Set(double factor);
 
     int Pixels(float twips) const;
+    // A pixel of the window back in the design's twips, for the mouse.
+    int Twips(int pixels) const;
     // A line or border width of the design's 100 % picture, at this zoom.
     int ScaledPixels(int pixelsAt100) const;
     QPoint PixelPoint(float x, float y) const;

@@ -9,6 +9,8 @@
 #include <cmath>
 
 #include "driver/demo.h"
+#include "explain/building.h"
+#include "network/history.h"
 #include "ui/scene/face_qt.h"
 
 namespace bridging::ui {
@@ -44,6 +46,7 @@ std::optional<bool> CheckedState(const Action& action, const MenuState& state) {
     if (action.kind == ActionKind::ToggleLearning) return state.learning;
     if (action.kind == ActionKind::ToggleForwarding) return state.forwarding;
     if (action.kind == ActionKind::TogglePredict) return state.predict;
+    if (action.kind == ActionKind::ToggleBuild) return state.building;
     return std::nullopt;
 }
 
@@ -52,16 +55,28 @@ bool StartsGroup(const Action& action) {
     using enum ActionKind;
     const ActionKind kind = action.kind;
     return kind == Back || kind == Faster || kind == ZoomIn || kind == TogglePanel ||
-           kind == Kill || kind == ToggleLearning || (kind == PickScenario && action.index == 0);
+           kind == Kill || kind == ToggleLearning || (kind == PickScenario && action.index == 0) ||
+           kind == ToggleBuild || kind == OpenNetwork;
 }
 
 }  // namespace
 
 MenuState MenuStateOf(const session::Session& session, double zoomFactor) {
     const Simulation& now = session.State();
-    return {session.SpeedShown(), static_cast<int>(std::lround(zoomFactor * 100)),
-            now.chkLearn().value != 0, now.chkForward().value != 0,
-            session.Predict().Questions().On()};
+    MenuState state;
+    state.speed = session.SpeedShown();
+    state.zoomPercent = static_cast<int>(std::lround(zoomFactor * 100));
+    state.learning = now.chkLearn().value != 0;
+    state.forwarding = now.chkForward().value != 0;
+    state.predict = session.Predict().Questions().On();
+    state.building = session.Building();
+    if (const network::EditHistory* edits = session.Edits(); edits != nullptr && state.building) {
+        if (const auto undo = network::UndoLabel(*edits))
+            state.undo = explain::UndoMenuText(undo, false);
+        if (const auto redo = network::RedoLabel(*edits))
+            state.redo = explain::UndoMenuText(redo, true);
+    }
+    return state;
 }
 
 QString SpeedName(int speed) {
@@ -74,8 +89,15 @@ QMenu* BuildContextMenu(QWidget& parent, const MenuState& state, const ActionSin
     menu->setObjectName(QStringLiteral("ContextMenu"));
     for (const KeyBinding& binding : KeyTable()) {
         if (StartsGroup(binding.action)) menu->addSeparator();
-        QAction* action = menu->addAction(QString::fromUtf8(binding.text) + QLatin1Char('\t') +
-                                          QString::fromUtf8(binding.keyText));
+        QString text = QString::fromUtf8(binding.text);
+        // Undo and Redo name the step they would take, and are greyed without one.
+        const bool undo = binding.action.kind == ActionKind::Undo;
+        const bool redo = binding.action.kind == ActionKind::Redo;
+        if (undo && !state.undo.empty()) text = QString::fromStdString(state.undo);
+        if (redo && !state.redo.empty()) text = QString::fromStdString(state.redo);
+        QAction* action =
+            menu->addAction(text + QLatin1Char('\t') + QString::fromUtf8(binding.keyText));
+        if ((undo && state.undo.empty()) || (redo && state.redo.empty())) action->setEnabled(false);
         if (const std::optional<bool> checked = CheckedState(binding.action, state)) {
             action->setCheckable(true);
             action->setChecked(*checked);

@@ -6,6 +6,8 @@
 // current ones checked. It is how a mouse user finds the keyboard's commands.
 #pragma once
 
+#include <string>
+
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -26,6 +28,11 @@ struct MenuState {
     bool learning = false;
     bool forwarding = false;
     bool predict = false;
+    // Building a network: whether it is under way, and what Undo and Redo
+    // would do ("Undo: add bridge 3"), empty when there is nothing to do.
+    bool building = false;
+    std::string undo{};
+    std::string redo{};
 };
 
 // What the menu shows checked for the session as it stands at a zoom factor.

@@ -50,6 +50,15 @@ const std::array Table = {
     KeyBinding{Act(PickScenario, 2), "Two Manual", "Ctrl+3", Ctrl(Qt::Key_3)},
     KeyBinding{Act(PickScenario, 3), "Four Bridges", "Ctrl+4", Ctrl(Qt::Key_4)},
     KeyBinding{Act(PickScenario, 4), "Full Network", "Ctrl+5", Ctrl(Qt::Key_5)},
+    KeyBinding{Act(ToggleBuild), "Build a network", "F5", QKeyCombination(Qt::Key_F5)},
+    KeyBinding{Act(Undo), "Undo", "Ctrl+Z", Ctrl(Qt::Key_Z)},
+    KeyBinding{Act(Redo), "Redo", "Ctrl+Shift+Z",
+               QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z),
+               Ctrl(Qt::Key_Y)},
+    KeyBinding{Act(OpenNetwork), "Open network...", "Ctrl+O", Ctrl(Qt::Key_O)},
+    KeyBinding{Act(SaveNetwork), "Save network", "Ctrl+S", Ctrl(Qt::Key_S)},
+    KeyBinding{Act(SaveNetwork, 1), "Save network as...", "Ctrl+Shift+S",
+               QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_S)},
 };
 
 bool Matches(QKeyCombination bound, int key, Qt::KeyboardModifiers modifiers) {

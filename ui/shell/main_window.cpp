@@ -6,14 +6,25 @@
 #include "ui/shell/main_window.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <cmath>
 
+#include "explain/building.h"
+#include "ui/build/build_box.h"
+#include "ui/build/build_keys.h"
+#include "ui/build/drawing_edit.h"
+#include "ui/build/network_files.h"
 #include "ui/lesson/lesson_feed.h"
 #include "ui/lesson/lesson_panel.h"
 #include "ui/scene/face_qt.h"
@@ -52,20 +63,25 @@ MainWindow::MainWindow()
                                      [this] { presenter_->ShowLessonState(); }};
     panel_ = new LessonPanel(*this, zoom_, act, session_, lessonCalls);
     feed_ = std::make_unique<LessonFeed>(*this, *panel_);
+    build_ = new BuildBox(*this, zoom_, act, session_);
+    files_ = std::make_unique<NetworkFiles>(*this, session_);
     // The control column in its design order, then the network's buttons and
-    // the lesson panel's controls.
+    // the lesson panel's controls, or the build box's in its place.
     std::vector<QWidget*> chain = controls_->FocusChain();
     for (QWidget* control : network_->FocusChain()) chain.push_back(control);
     for (QWidget* control : panel_->FocusChain()) chain.push_back(control);
+    for (QWidget* control : build_->FocusChain()) chain.push_back(control);
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
-    panes_ = std::make_unique<Panes>(std::vector<std::vector<QWidget*>>{
-        controls_->FocusChain(), network_->FocusChain(), panel_->FocusChain()});
+    panes_ = std::make_unique<Panes>(
+        std::vector<std::vector<QWidget*>>{controls_->FocusChain(), network_->FocusChain(),
+                                           panel_->FocusChain(), build_->FocusChain()});
     connect(&timer_.Timer(), &QTimer::timeout, this, &MainWindow::onTick);
 
     // Buttons and boxes have no menu of their own to offer, and a right click
     // on them must not open the window's.
     for (QWidget* control : findChildren<QAbstractButton*>())
         control->setContextMenuPolicy(Qt::PreventContextMenu);
+    drawingEdit_ = new DrawingEdit(*this, zoom_, session_, act);
     focusMark_ = new FocusMark(*this, zoom_);
     lessonMarks_ = std::make_unique<LessonMarks>(*this, zoom_);
     connect(qApp, &QApplication::focusChanged, focusMark_, &FocusMark::Follow);
@@ -77,7 +93,8 @@ MainWindow::MainWindow()
                         if (!panel_->isVisibleTo(this)) ToggleLessonPanel();
                     },
                     [this](const Action& action) { ChangeView(action); },
-                    [this] { Show(session_.PlayWatched()); }});
+                    [this] { Show(session_.PlayWatched()); }, [this] { ShowBuilding(); },
+                    [this](const session::FileFailed& failed) { files_->ShowFailure(failed); }});
     Show(session_.StartUp());
 }
 
@@ -95,7 +112,13 @@ const LessonAnnouncer& MainWindow::announcer() const { return feed_->announcer()
 
 LessonAnnouncer& MainWindow::announcer() { return feed_->announcer(); }
 
-void MainWindow::Perform(const Action& action) { Show(session_.Apply(action)); }
+// A file to open or save is asked for here, and unsaved edits are kept safe,
+// before the session takes the action.
+void MainWindow::Perform(const Action& action) {
+    const std::optional<Action> complete =
+        files_->Complete(action, [this](const Action& asked) { Perform(asked); });
+    if (complete) Show(session_.Apply(*complete));
+}
 
 void MainWindow::onTick() { Show(session_.Tick()); }
 
@@ -128,14 +151,25 @@ void MainWindow::ChangeView(const Action& action) {
     }
 }
 
+bool MainWindow::SideShown() const {
+    return panel_->isVisibleTo(this) || build_->isVisibleTo(this);
+}
+
 QSize MainWindow::ClientSize() const {
-    const float panel = panel_->isVisibleTo(this) ? LessonPanel::WidthTwips : 0;
+    const float panel = SideShown() ? LessonPanel::WidthTwips : 0;
     return zoom_.PixelRect(0, 0, Simulation::ClientWidth + panel, Simulation::ClientHeight).size();
 }
 
 // The drawing keeps its place: the window grows or shrinks on the right.
+// While building, the panel and the build box take turns.
 void MainWindow::ToggleLessonPanel() {
-    panel_->setVisible(!panel_->isVisibleTo(this));
+    if (showingBuild_) {
+        const bool box = build_->isVisibleTo(this);
+        build_->setVisible(!box);
+        panel_->setVisible(box);
+    } else {
+        panel_->setVisible(!panel_->isVisibleTo(this));
+    }
     resize(ClientSize());
     feed_->OfferChoices(session_.State(), session_.Followed());
 }
@@ -163,11 +197,52 @@ void MainWindow::ToggleFit() {
     const QRect available = shown->availableGeometry();
     const QSize frame = frameGeometry().size() - geometry().size();
     const double before = zoom_.Factor();
-    const float panel = panel_->isVisibleTo(this) ? LessonPanel::WidthTwips : 0;
+    const float panel = SideShown() ? LessonPanel::WidthTwips : 0;
     SetZoomFactor(ZoomToFit(Simulation::ClientWidth + panel, Simulation::ClientHeight,
                             available.size() - frame));
     zoomBeforeFit_ = before;
     move(available.topLeft());
+}
+
+void MainWindow::ShowBuilding() {
+    const bool building = session_.Building();
+    if (building != showingBuild_) {
+        showingBuild_ = building;
+        if (building) {
+            panelBeforeBuild_ = panel_->isVisibleTo(this);
+            panel_->hide();
+            build_->show();
+        } else {
+            build_->hide();
+            panel_->setVisible(panelBeforeBuild_);
+        }
+        resize(ClientSize());
+        setWindowTitle(building ? QString::fromUtf8(WindowCaption) + QStringLiteral(" - ") +
+                                      QtText(std::string(explain::BuildHeading))
+                                : QString::fromUtf8(WindowCaption));
+        if (building) build_->Elements().setFocus(Qt::OtherFocusReason);
+    }
+    if (building) build_->Show();
+    drawingEdit_->Show();
+}
+
+bool MainWindow::OnDrawing(const QWidget& receiver) const {
+    if (&receiver == this) return true;
+    const auto within = [&receiver](const QWidget* part) {
+        return part == &receiver || part->isAncestorOf(&receiver);
+    };
+    if (within(panel_) || within(build_)) return false;
+    for (const QWidget* control : controls_->FocusChain())
+        if (within(control)) return false;
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!files_->MayClose([this](const Action& action) { Perform(action); })) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void MainWindow::OpenMenu(QPoint globalPos) {
@@ -179,17 +254,26 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->gl
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    const bool mouse =
+        type == QEvent::MouseButtonPress ||
+        (session_.Building() && (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease));
     if (type != QEvent::ToolTip && type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
-        type != QEvent::MouseButtonPress)
+        !mouse)
         return false;
     auto* receiver = qobject_cast<QWidget*>(watched);
     // Only this window's widgets: a message box or the list's drop-down is a
     // window of its own.
     if (receiver == nullptr || receiver->window() != this) return false;
+    // While building, the mouse on the drawing selects and drags its elements.
+    if (mouse && session_.Building() && OnDrawing(*receiver)) {
+        auto& press = static_cast<QMouseEvent&>(*event);
+        if (drawingEdit_->Mouse(press, receiver->mapTo(this, press.position().toPoint())))
+            return true;
+    }
     if (type == QEvent::ToolTip)
         return ShowTip(session_.State(), zoom_, *this, *receiver, static_cast<QHelpEvent&>(*event));
-    if (type == QEvent::MouseButtonPress) {
-        focusMark_->SetKeyboardInUse(false);
+    if (mouse) {
+        if (type == QEvent::MouseButtonPress) focusMark_->SetKeyboardInUse(false);
         return false;
     }
     if (type == QEvent::KeyPress) focusMark_->SetKeyboardInUse(true);
@@ -198,6 +282,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             key.key(), key.modifiers(), session_.LessonsOpen(), session_.Predict().Asking())) {
         key.accept();
         if (type == QEvent::KeyPress) Perform(*now);
+        return true;
+    }
+    const bool inTextField = qobject_cast<QLineEdit*>(receiver) != nullptr ||
+                             qobject_cast<QPlainTextEdit*>(receiver) != nullptr ||
+                             qobject_cast<QAbstractSpinBox*>(receiver) != nullptr;
+    if (const std::optional<Action> edit =
+            BuildActionForKey(key.key(), key.modifiers(), session_, inTextField)) {
+        key.accept();
+        if (type == QEvent::KeyPress) Perform(*edit);
         return true;
     }
     return RouteKey(

@@ -21,12 +21,15 @@
 namespace bridging::ui {
 
 class ActionWidgets;
+class BuildBox;
 class ControlColumn;
+class DrawingEdit;
 class FocusMark;
 class LessonAnnouncer;
 class LessonFeed;
 class LessonMarks;
 class LessonPanel;
+class NetworkFiles;
 class NetworkView;
 class Panes;
 class Presenter;
@@ -49,6 +52,7 @@ public:
     const Simulation& demo() const { return session_.State(); }
     const Zoom& zoom() const { return zoom_; }
     const LessonPanel& lessonPanel() const { return *panel_; }
+    BuildBox& buildBox() { return *build_; }
     const LessonAnnouncer& announcer() const;
     LessonAnnouncer& announcer();
     const ActionWidgets& actionWidgets() const { return *widgets_; }
@@ -69,14 +73,23 @@ protected:
     // scenario list's text field included.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Unsaved edits of a network are saved or given up first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Show(session::Outcome outcome);
     void ChangeView(const Action& action);
     void ToggleFit();
-    // The client area: the drawing, and the lesson panel beside it when shown.
+    // The client area: the drawing, and the lesson panel or the build box
+    // beside it when shown.
     QSize ClientSize() const;
+    bool SideShown() const;
     void ToggleLessonPanel();
+    // The build box in the panel's place while a network is built, the panel
+    // as it was once it is run, and the mark on the element selected.
+    void ShowBuilding();
+    // Whether a widget under the mouse belongs to the drawing.
+    bool OnDrawing(const QWidget& receiver) const;
     void OpenMenu(QPoint globalPos);
 
     FixedSeedRandom random_;
@@ -94,6 +107,13 @@ private:
     std::unique_ptr<LessonFeed> feed_;
     std::unique_ptr<Presenter> presenter_;
     std::unique_ptr<Panes> panes_;
+    BuildBox* build_ = nullptr;
+    DrawingEdit* drawingEdit_ = nullptr;
+    std::unique_ptr<NetworkFiles> files_;
+    // Whether the window shows build mode, and whether the lesson panel was
+    // shown when it began.
+    bool showingBuild_ = false;
+    bool panelBeforeBuild_ = false;
     // The zoom to go back to when F11 leaves the fitted size.
     std::optional<double> zoomBeforeFit_;
 };

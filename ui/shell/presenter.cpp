@@ -73,8 +73,11 @@ void Presenter::Show(const session::Outcome& outcome) {
     const QString name = AccessibleName(focused);
     std::vector<Telling> told;
     for (const session::Report& report : outcome.reports) ShowReport(report, told);
-    const bool afterUserAction = outcome.AfterUserAction();
+    // An edit of the network being built keeps no moment, and so writes no
+    // line; the window shows it as it shows any other action.
+    const bool afterUserAction = outcome.AfterUserAction() || outcome.drawingChanged;
     if (afterUserAction) parts_.controls.Show(session.State());
+    if (afterUserAction) parts_.showBuilding();
     ShowElements(afterUserAction);
     // A reader hears of the focused control's new name as of an object it
     // cannot say (see ReachesReader): the name is said here, first.
@@ -90,6 +93,7 @@ void Presenter::Show(const session::Outcome& outcome) {
         parts_.panel.ShowPredict(FactsOf(session.Predict()));
     if (outcome.lessonChanged) ShowLessonState();
     if (outcome.watchAgainAfterMs) watchAgain_.start(*outcome.watchAgainAfterMs);
+    if (outcome.fileFailed) parts_.fileFailed(*outcome.fileFailed);
     parts_.feed.Tell(told, afterUserAction);
 }
 
@@ -118,10 +122,12 @@ void Presenter::ShowReport(const session::Report& report, std::vector<Telling>& 
 }
 
 // A move in time made on the focused timeline is read by the timeline itself.
+// A failed file is told by its box, which a screen reader reads out.
 void Presenter::Tell(const session::Notice& notice, std::vector<Telling>& told) {
     if (std::holds_alternative<session::MovedInTime>(notice) &&
         qobject_cast<TimelineSlider*>(QApplication::focusWidget()) != nullptr)
         return;
+    if (std::holds_alternative<session::FileFailed>(notice)) return;
     told.push_back({QtText(NoticeText(notice, parts_.session, LessonSeconds())), KindOf(notice)});
 }
 

@@ -43,6 +43,10 @@ struct WindowParts {
     std::function<void()> showPanel;
     std::function<void(const Action&)> changeView;
     std::function<void()> playWatched;
+    // Build mode's box and the mark on the drawing, after every user action;
+    // and the box that says why a network file failed.
+    std::function<void()> showBuilding;
+    std::function<void(const session::FileFailed&)> fileFailed;
 };
 
 class Presenter {
