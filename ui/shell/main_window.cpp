@@ -6,25 +6,17 @@
 #include "ui/shell/main_window.h"
 
 #include <QAbstractButton>
-#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <cmath>
 
-#include "explain/building.h"
 #include "ui/build/build_box.h"
-#include "ui/build/build_keys.h"
-#include "ui/build/drawing_edit.h"
-#include "ui/build/network_files.h"
+#include "ui/build/build_mode.h"
 #include "ui/lesson/lesson_feed.h"
 #include "ui/lesson/lesson_panel.h"
 #include "ui/scene/face_qt.h"
@@ -63,8 +55,8 @@ MainWindow::MainWindow()
                                      [this] { presenter_->ShowLessonState(); }};
     panel_ = new LessonPanel(*this, zoom_, act, session_, lessonCalls);
     feed_ = std::make_unique<LessonFeed>(*this, *panel_);
-    build_ = new BuildBox(*this, zoom_, act, session_);
-    files_ = std::make_unique<NetworkFiles>(*this, session_);
+    build_ =
+        std::make_unique<BuildMode>(*this, zoom_, act, session_, *panel_, controls_->FocusChain());
     // The control column in its design order, then the network's buttons and
     // the lesson panel's controls, or the build box's in its place.
     std::vector<QWidget*> chain = controls_->FocusChain();
@@ -81,7 +73,6 @@ MainWindow::MainWindow()
     // on them must not open the window's.
     for (QWidget* control : findChildren<QAbstractButton*>())
         control->setContextMenuPolicy(Qt::PreventContextMenu);
-    drawingEdit_ = new DrawingEdit(*this, zoom_, session_, act);
     focusMark_ = new FocusMark(*this, zoom_);
     lessonMarks_ = std::make_unique<LessonMarks>(*this, zoom_);
     connect(qApp, &QApplication::focusChanged, focusMark_, &FocusMark::Follow);
@@ -94,7 +85,7 @@ MainWindow::MainWindow()
                     },
                     [this](const Action& action) { ChangeView(action); },
                     [this] { Show(session_.PlayWatched()); }, [this] { ShowBuilding(); },
-                    [this](const session::FileFailed& failed) { files_->ShowFailure(failed); }});
+                    [this](const session::FileFailed& failed) { build_->ShowFailure(failed); }});
     Show(session_.StartUp());
 }
 
@@ -112,12 +103,13 @@ const LessonAnnouncer& MainWindow::announcer() const { return feed_->announcer()
 
 LessonAnnouncer& MainWindow::announcer() { return feed_->announcer(); }
 
+BuildBox& MainWindow::buildBox() { return build_->Box(); }
+
 // A file to open or save is asked for here, and unsaved edits are kept safe,
 // before the session takes the action.
 void MainWindow::Perform(const Action& action) {
-    const std::optional<Action> complete =
-        files_->Complete(action, [this](const Action& asked) { Perform(asked); });
-    if (complete) Show(session_.Apply(*complete));
+    if (const std::optional<Action> complete = build_->Complete(action))
+        Show(session_.Apply(*complete));
 }
 
 void MainWindow::onTick() { Show(session_.Tick()); }
@@ -151,25 +143,15 @@ void MainWindow::ChangeView(const Action& action) {
     }
 }
 
-bool MainWindow::SideShown() const {
-    return panel_->isVisibleTo(this) || build_->isVisibleTo(this);
-}
-
 QSize MainWindow::ClientSize() const {
-    const float panel = SideShown() ? LessonPanel::WidthTwips : 0;
+    const float panel = build_->SideShown() ? LessonPanel::WidthTwips : 0;
     return zoom_.PixelRect(0, 0, Simulation::ClientWidth + panel, Simulation::ClientHeight).size();
 }
 
 // The drawing keeps its place: the window grows or shrinks on the right.
 // While building, the panel and the build box take turns.
 void MainWindow::ToggleLessonPanel() {
-    if (showingBuild_) {
-        const bool box = build_->isVisibleTo(this);
-        build_->setVisible(!box);
-        panel_->setVisible(box);
-    } else {
-        panel_->setVisible(!panel_->isVisibleTo(this));
-    }
+    build_->ToggleSide();
     resize(ClientSize());
     feed_->OfferChoices(session_.State(), session_.Followed());
 }
@@ -197,7 +179,7 @@ void MainWindow::ToggleFit() {
     const QRect available = shown->availableGeometry();
     const QSize frame = frameGeometry().size() - geometry().size();
     const double before = zoom_.Factor();
-    const float panel = SideShown() ? LessonPanel::WidthTwips : 0;
+    const float panel = build_->SideShown() ? LessonPanel::WidthTwips : 0;
     SetZoomFactor(ZoomToFit(Simulation::ClientWidth + panel, Simulation::ClientHeight,
                             available.size() - frame));
     zoomBeforeFit_ = before;
@@ -205,40 +187,11 @@ void MainWindow::ToggleFit() {
 }
 
 void MainWindow::ShowBuilding() {
-    const bool building = session_.Building();
-    if (building != showingBuild_) {
-        showingBuild_ = building;
-        if (building) {
-            panelBeforeBuild_ = panel_->isVisibleTo(this);
-            panel_->hide();
-            build_->show();
-        } else {
-            build_->hide();
-            panel_->setVisible(panelBeforeBuild_);
-        }
-        resize(ClientSize());
-        setWindowTitle(building ? QString::fromUtf8(WindowCaption) + QStringLiteral(" - ") +
-                                      QtText(std::string(explain::BuildHeading))
-                                : QString::fromUtf8(WindowCaption));
-        if (building) build_->Elements().setFocus(Qt::OtherFocusReason);
-    }
-    if (building) build_->Show();
-    drawingEdit_->Show();
-}
-
-bool MainWindow::OnDrawing(const QWidget& receiver) const {
-    if (&receiver == this) return true;
-    const auto within = [&receiver](const QWidget* part) {
-        return part == &receiver || part->isAncestorOf(&receiver);
-    };
-    if (within(panel_) || within(build_)) return false;
-    for (const QWidget* control : controls_->FocusChain())
-        if (within(control)) return false;
-    return true;
+    if (build_->Show()) resize(ClientSize());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!files_->MayClose([this](const Action& action) { Perform(action); })) {
+    if (!build_->MayClose()) {
         event->ignore();
         return;
     }
@@ -254,9 +207,8 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->gl
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    const bool mouse =
-        type == QEvent::MouseButtonPress ||
-        (session_.Building() && (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease));
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                       type == QEvent::MouseButtonRelease;
     if (type != QEvent::ToolTip && type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
         !mouse)
         return false;
@@ -264,15 +216,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // Only this window's widgets: a message box or the list's drop-down is a
     // window of its own.
     if (receiver == nullptr || receiver->window() != this) return false;
-    // While building, the mouse on the drawing selects and drags its elements.
-    if (mouse && session_.Building() && OnDrawing(*receiver)) {
-        auto& press = static_cast<QMouseEvent&>(*event);
-        if (drawingEdit_->Mouse(press, receiver->mapTo(this, press.position().toPoint())))
-            return true;
-    }
     if (type == QEvent::ToolTip)
         return ShowTip(session_.State(), zoom_, *this, *receiver, static_cast<QHelpEvent&>(*event));
     if (mouse) {
+        if (build_->Take(*receiver, *event)) return true;
         if (type == QEvent::MouseButtonPress) focusMark_->SetKeyboardInUse(false);
         return false;
     }
@@ -284,15 +231,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::KeyPress) Perform(*now);
         return true;
     }
-    const bool inTextField = qobject_cast<QLineEdit*>(receiver) != nullptr ||
-                             qobject_cast<QPlainTextEdit*>(receiver) != nullptr ||
-                             qobject_cast<QAbstractSpinBox*>(receiver) != nullptr;
-    if (const std::optional<Action> edit =
-            BuildActionForKey(key.key(), key.modifiers(), session_, inTextField)) {
-        key.accept();
-        if (type == QEvent::KeyPress) Perform(*edit);
-        return true;
-    }
+    if (build_->Take(*receiver, *event)) return true;
     return RouteKey(
         *receiver, key, type == QEvent::KeyPress, [this](const Action& action) { Perform(action); },
         [this](QPoint globalPos) { OpenMenu(globalPos); });

@@ -22,14 +22,13 @@ namespace bridging::ui {
 
 class ActionWidgets;
 class BuildBox;
+class BuildMode;
 class ControlColumn;
-class DrawingEdit;
 class FocusMark;
 class LessonAnnouncer;
 class LessonFeed;
 class LessonMarks;
 class LessonPanel;
-class NetworkFiles;
 class NetworkView;
 class Panes;
 class Presenter;
@@ -52,7 +51,7 @@ public:
     const Simulation& demo() const { return session_.State(); }
     const Zoom& zoom() const { return zoom_; }
     const LessonPanel& lessonPanel() const { return *panel_; }
-    BuildBox& buildBox() { return *build_; }
+    BuildBox& buildBox();
     const LessonAnnouncer& announcer() const;
     LessonAnnouncer& announcer();
     const ActionWidgets& actionWidgets() const { return *widgets_; }
@@ -83,13 +82,8 @@ private:
     // The client area: the drawing, and the lesson panel or the build box
     // beside it when shown.
     QSize ClientSize() const;
-    bool SideShown() const;
     void ToggleLessonPanel();
-    // The build box in the panel's place while a network is built, the panel
-    // as it was once it is run, and the mark on the element selected.
     void ShowBuilding();
-    // Whether a widget under the mouse belongs to the drawing.
-    bool OnDrawing(const QWidget& receiver) const;
     void OpenMenu(QPoint globalPos);
 
     FixedSeedRandom random_;
@@ -107,13 +101,7 @@ private:
     std::unique_ptr<LessonFeed> feed_;
     std::unique_ptr<Presenter> presenter_;
     std::unique_ptr<Panes> panes_;
-    BuildBox* build_ = nullptr;
-    DrawingEdit* drawingEdit_ = nullptr;
-    std::unique_ptr<NetworkFiles> files_;
-    // Whether the window shows build mode, and whether the lesson panel was
-    // shown when it began.
-    bool showingBuild_ = false;
-    bool panelBeforeBuild_ = false;
+    std::unique_ptr<BuildMode> build_;
     // The zoom to go back to when F11 leaves the fitted size.
     std::optional<double> zoomBeforeFit_;
 };
