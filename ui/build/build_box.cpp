@@ -92,7 +92,7 @@ BuildBox::BuildBox(QWidget& window, const Zoom& zoom, ActionSink act,
     });
 
     QLabel* describeLabel =
-        label("lblDescription", QStringLiteral("&Description for the class:"), Left, 1020, Inner);
+        label("lblDescription", QStringLiteral("Des&cription for the class:"), Left, 1020, Inner);
     description_ = new QPlainTextEdit(this);
     field(description_, "txtDescription", Left, 1350, Inner, 1080);
     description_->setTabChangesFocus(true);
@@ -119,7 +119,7 @@ BuildBox::BuildBox(QWidget& window, const Zoom& zoom, ActionSink act,
                               Columns[0], 6480);
     addStation_ = PanelButton(*this, zoom_, "btnAddStation", QStringLiteral("Add s&tation"),
                               Columns[1], 6480);
-    delete_ = PanelButton(*this, zoom_, "btnDelete", QStringLiteral("De&lete"), Columns[2], 6480);
+    delete_ = PanelButton(*this, zoom_, "btnDelete", QStringLiteral("&Delete"), Columns[2], 6480);
     const auto plan = [this] { return session_.Plan() ? *session_.Plan() : network::Plan{}; };
     connect(addSegment_, &QPushButton::clicked, this,
             [this, plan] { Edit(network::NewSegment(plan(), session_.Selected())); });
